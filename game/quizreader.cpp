@@ -1,0 +1,128 @@
+#include "quizreader.h"
+
+#include "textcodec.h"
+#include "ui/controls/numbertext.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace vatro {
+
+namespace {
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool endsField(char16_t c) { return c == u',' || isLineEnd(c); }
+
+} // namespace
+
+std::vector<std::u16string> splitFields(std::u16string_view text, std::size_t maxFields) {
+    std::vector<std::u16string> fields;
+    std::size_t pos = 0;
+    const std::size_t size = text.size();
+    while (fields.size() <= maxFields) {
+        while (pos < size && (isBlank(text[pos]) || isLineEnd(text[pos])))
+            ++pos;
+        if (pos == size)
+            break;
+        std::u16string value;
+        if (text[pos] == u'"') {
+            const std::size_t start = pos + 1;
+            std::size_t close = text.find(u'"', start);
+            if (close == std::u16string_view::npos)
+                close = size;
+            value = text.substr(start, close - start);
+            pos = close < size ? close + 1 : size;
+            // Whatever stands between the closing quote and the delimiter is dropped.
+            while (pos < size && !endsField(text[pos]))
+                ++pos;
+        } else {
+            const std::size_t start = pos;
+            while (pos < size && !endsField(text[pos]))
+                ++pos;
+            std::size_t end = pos;
+            while (end > start && isBlank(text[end - 1]))
+                --end;
+            value = text.substr(start, end - start);
+        }
+        if (pos < size && text[pos] == u',')
+            ++pos;
+        fields.push_back(std::move(value));
+    }
+    return fields;
+}
+
+FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& fileName,
+                        std::size_t capacity) {
+    FieldFile result;
+    const std::filesystem::path path = folder / pathFromUtf8(fileName);
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        result.problem = FileProblem{FileProblem::Kind::NotFound};
+        return result;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        result.problem = FileProblem{FileProblem::Kind::Unreadable};
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.problem = FileProblem{FileProblem::Kind::Unreadable};
+        return result;
+    }
+    std::string bytes;
+    bytes.resize(MaxFileBytes + 1);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        result.problem = FileProblem{FileProblem::Kind::Unreadable};
+        return result;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > MaxFileBytes) {
+        result.problem = FileProblem{FileProblem::Kind::TooLarge};
+        return result;
+    }
+    result.fields = splitFields(decodeCp1251(bytes), capacity);
+    if (result.fields.size() > capacity) {
+        result.fields.clear();
+        result.problem = FileProblem{FileProblem::Kind::TooManyRecords};
+        return result;
+    }
+    for (std::size_t n = 0; n < result.fields.size(); ++n) {
+        if (result.fields[n].size() > MaxFieldLength) {
+            result.fields.clear();
+            result.problem = FileProblem{FileProblem::Kind::FieldTooLong, n + 1};
+            return result;
+        }
+    }
+    return result;
+}
+
+std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,
+                               const std::string& fileName, std::size_t capacity) {
+    const std::u16string file = u"«" + utf8ToUtf16(fileName) + u"»";
+    const std::u16string where = u"в папке «" + displayPath(folder) + u"»";
+    switch (problem.kind) {
+    case FileProblem::Kind::NotFound:
+        return u"Не найден файл " + file + u" " + where + u".";
+    case FileProblem::Kind::Unreadable:
+        return u"Не удалось прочитать файл " + file + u" " + where + u".";
+    case FileProblem::Kind::TooManyRecords:
+        return u"В файле " + file + u" " + where + u" больше " + decimal(static_cast<long long>(capacity)) +
+               u" записей: столько игра не вмещает.";
+    case FileProblem::Kind::TooLarge:
+        return u"Файл " + file + u" " + where + u" больше 1 МБ: это не файл викторины.";
+    case FileProblem::Kind::FieldTooLong:
+        return u"В файле " + file + u" " + where + u" запись " +
+               decimal(static_cast<long long>(problem.record)) + u" длиннее " +
+               decimal(static_cast<long long>(MaxFieldLength)) +
+               u" знаков. Проверьте, закрыта ли кавычка.";
+    }
+    return {};
+}
+
+QuizFileError::QuizFileError(std::u16string text)
+    : std::runtime_error(utf16ToUtf8(text)), m_text(std::move(text)) {}
+
+} // namespace vatro

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vatro {
+
+// Splits text into fields: a field ends at a comma or a line end; blanks and line ends in
+// front of a field are skipped; a field that begins with a double quote runs to the next
+// double quote and may hold commas; blanks after an unquoted field are dropped.
+// Stops after maxFields + 1 fields, which is enough to tell that a file is too long.
+std::vector<std::u16string> splitFields(std::u16string_view text, std::size_t maxFields);
+
+// What can be wrong with a quiz or help file.
+struct FileProblem {
+    enum class Kind { NotFound, Unreadable, TooManyRecords, TooLarge, FieldTooLong };
+    Kind kind;
+    std::size_t record = 0; // the record that is too long
+};
+
+struct FieldFile {
+    std::vector<std::u16string> fields;
+    std::optional<FileProblem> problem;
+    bool ok() const { return !problem.has_value(); }
+};
+
+// Limits that keep a stray file from taking unbounded memory or time.
+inline constexpr std::uintmax_t MaxFileBytes = 1 << 20;
+inline constexpr std::size_t MaxFieldLength = 2000;
+
+// Reads the whole file in the folder and splits it into fields, checking every limit
+// before anything is handed on: a file with more than capacity fields is refused whole.
+FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& fileName,
+                        std::size_t capacity);
+
+// A Russian sentence that names the file, the folder and what is wrong with it.
+std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,
+                               const std::string& fileName, std::size_t capacity);
+
+// A quiz file that the game cannot start with.
+class QuizFileError : public std::runtime_error {
+public:
+    explicit QuizFileError(std::u16string text);
+    const std::u16string& text() const { return m_text; }
+
+private:
+    std::u16string m_text;
+};
+
+} // namespace vatro

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "game/host.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vatro::testing {
+
+// A host with a hand-set clock, a replayable generator and scripted name boxes.
+class FakeHost : public Host {
+public:
+    explicit FakeHost(std::filesystem::path folder = {}) : folder(std::move(folder)) {}
+
+    int timeOfDay() override { return static_cast<int>(clock) % 86400; }
+    double secondsSinceMidnight() override { return clock; }
+    void randomize(double value) override;
+    double random() override;
+    std::u16string inputBox(const std::u16string& prompt) override;
+    void showError(const std::u16string& message) override { errors.push_back(message); }
+    void endProgram() override { ++endRequests; }
+    std::filesystem::path quizFolder() override { return folder; }
+
+    // Moves the clock on, in seconds; it wraps at midnight as a real clock does.
+    void advance(double seconds);
+
+    double clock = 12 * 3600.0; // seconds since midnight
+    std::filesystem::path folder;
+    double seed = 0;
+    unsigned long long randomState = 1;
+    std::deque<std::u16string> names; // answers of the name box; empty: cancelled
+    std::vector<std::u16string> prompts;
+    std::function<void()> whileNameBoxOpen; // runs while the box waits (ticks, clock)
+    std::vector<std::u16string> errors;
+    int endRequests = 0;
+};
+
+} // namespace vatro::testing

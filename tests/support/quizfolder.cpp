@@ -1,0 +1,106 @@
+#include "quizfolder.h"
+
+#include "game/textcodec.h"
+
+#include <atomic>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace vatro::testing {
+
+std::string encodeCp1251(std::u16string_view text) {
+    std::string bytes;
+    for (char16_t c : text) {
+        char byte = '?';
+        for (int value = 0; value < 256; ++value) {
+            const char candidate = static_cast<char>(value);
+            if (decodeCp1251(std::string_view(&candidate, 1))[0] == c) {
+                byte = candidate;
+                break;
+            }
+        }
+        bytes.push_back(byte);
+    }
+    return bytes;
+}
+
+QuizFolder::QuizFolder() {
+    static std::atomic<int> counter{0};
+    m_path = std::filesystem::temp_directory_path() /
+             ("vatro-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+}
+
+QuizFolder::~QuizFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+void QuizFolder::write(const std::string& name, std::u16string_view text) {
+    writeBytes(name, encodeCp1251(text));
+}
+
+void QuizFolder::writeBytes(const std::string& name, std::string_view bytes) {
+    std::ofstream out(m_path / pathFromUtf8(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + name);
+}
+
+void QuizFolder::remove(const std::string& name) {
+    std::filesystem::remove(m_path / pathFromUtf8(name));
+}
+
+void QuizFolder::writeLetters(const std::vector<std::u16string>& letters) {
+    std::u16string text;
+    for (std::size_t n = 0; n < letters.size(); ++n) {
+        text += letters[n];
+        text += (n + 1) % 20 == 0 || n + 1 == letters.size() ? u"\r\n" : u",";
+    }
+    write("vatro.txt", text);
+}
+
+void QuizFolder::writeAnswers(const std::vector<std::u16string>& answers) {
+    std::u16string text;
+    for (const std::u16string& answer : answers)
+        text += answer + u"\r\n";
+    write("vatroo.txt", text);
+}
+
+void QuizFolder::writeQuestions(const std::vector<std::u16string>& questions) {
+    std::u16string text;
+    for (const std::u16string& question : questions)
+        text += u"\"" + question + u"\"\r\n";
+    write("vatrov.txt", text);
+}
+
+void QuizFolder::writeQuiz(const std::vector<std::u16string>& letters,
+                           const std::vector<std::u16string>& answers,
+                           const std::vector<std::u16string>& questions) {
+    writeLetters(letters);
+    writeAnswers(answers);
+    writeQuestions(questions);
+}
+
+std::vector<std::u16string> lettersOf(std::u16string_view word) {
+    std::vector<std::u16string> letters;
+    for (char16_t c : word)
+        letters.emplace_back(1, c);
+    return letters;
+}
+
+std::vector<std::u16string> SmallQuiz::answers() { return {u"ОМ", u"ВОЛЬТ", u"ТОК"}; }
+
+std::vector<std::u16string> SmallQuiz::questions() {
+    return {u"Единица сопротивления, названная в честь учёного?",
+            u"В чём измеряют напряжение?", u"Направленное движение заряженных частиц, это..."};
+}
+
+std::vector<std::u16string> SmallQuiz::letters() {
+    // Row 1: О М В О Л Ь Т Т О К, then spares, 24 letters in all (two rows: 20 + 4).
+    return lettersOf(u"ОМВОЛЬТТОКАБГДЕЖЗИЙПРСУФ");
+}
+
+} // namespace vatro::testing

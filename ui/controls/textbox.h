@@ -1,0 +1,17 @@
+#pragma once
+
+#include "control.h"
+
+#include <string>
+
+namespace vatro {
+
+class TextBox : public Control {
+public:
+    TextBox() { BackColor = Color::of(SystemColor::Window); }
+    ControlKind kind() const override { return ControlKind::TextBox; }
+
+    std::u16string Text;
+};
+
+} // namespace vatro
