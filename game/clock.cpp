@@ -8,12 +8,20 @@
 
 namespace vatro {
 
-void Form1::Option1_Click() { TimeLimit = u"0:10:00"; }
+void Form1::Option1_Click() {
+    TimeLimit = u"0:10:00";
+}
 // Compared as text, "0:00:60" is reached when the clock reads 0:01:00.
-void Form1::Option2_Click() { TimeLimit = u"0:00:60"; }
-void Form1::Option3_Click() { TimeLimit = u"0:05:00"; }
+void Form1::Option2_Click() {
+    TimeLimit = u"0:00:60";
+}
+void Form1::Option3_Click() {
+    TimeLimit = u"0:05:00";
+}
 
-void Form1::restartLevelClock() { StartTime = m_host.timeOfDay() / double(SecondsPerDay); }
+void Form1::restartLevelClock() {
+    StartTime = m_host.timeOfDay() / double(SecondsPerDay);
+}
 
 void Form1::Timer1_Timer() {
     // Counted modulo one day, so a game across midnight reads on from where it was.
@@ -45,7 +53,9 @@ void Form1::TimeOut() {
     TimeLimit = u"0:00:00";
 }
 
-void Form1::MarkGameStart() { StartTimer = m_host.secondsSinceMidnight(); }
+void Form1::MarkGameStart() {
+    StartTimer = m_host.secondsSinceMidnight();
+}
 
 void Form1::RecordTimeUsed() {
     // Before anyone has registered there is no player to record for.

@@ -9,8 +9,7 @@ namespace vatro {
 
 // An array with fixed inclusive bounds First..Last; an index outside them throws, so a
 // fault shows up in a test instead of corrupting the game state.
-template <typename T, int First, int Last>
-class FixedArray {
+template <typename T, int First, int Last> class FixedArray {
     static_assert(First <= Last);
 
 public:
@@ -35,8 +34,7 @@ private:
 };
 
 // A two-dimensional array with fixed inclusive bounds on both indices.
-template <typename T, int RowFirst, int RowLast, int ColFirst, int ColLast>
-class FixedArray2D {
+template <typename T, int RowFirst, int RowLast, int ColFirst, int ColLast> class FixedArray2D {
 public:
     T& operator()(int row, int col) { return m_rows(row)(col); }
     const T& operator()(int row, int col) const { return m_rows(row)(col); }

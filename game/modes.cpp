@@ -9,7 +9,9 @@ namespace {
 constexpr Color QuestionGreen = Color::rgb(35, 122, 8);
 } // namespace
 
-bool Form1::levelChosen() const { return Option1.Value() || Option2.Value() || Option3.Value(); }
+bool Form1::levelChosen() const {
+    return Option1.Value() || Option2.Value() || Option3.Value();
+}
 
 void Form1::Command9_Click() {
     if (!levelChosen()) {

@@ -95,6 +95,8 @@ void Form1::Grid2_KeyDown(int KeyCode, int) {
         m_host.endProgram();
 }
 
-void Form1::Command3_Click() { ClearAnswer(); }
+void Form1::Command3_Click() {
+    ClearAnswer();
+}
 
 } // namespace vatro

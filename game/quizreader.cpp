@@ -10,9 +10,15 @@ namespace vatro {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
-bool endsField(char16_t c) { return c == u',' || isLineEnd(c); }
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+bool isLineEnd(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+bool endsField(char16_t c) {
+    return c == u',' || isLineEnd(c);
+}
 
 } // namespace
 
@@ -109,8 +115,8 @@ std::u16string describeProblem(const FileProblem& problem, const std::filesystem
     case FileProblem::Kind::Unreadable:
         return u"Не удалось прочитать файл " + file + u" " + where + u".";
     case FileProblem::Kind::TooManyRecords:
-        return u"В файле " + file + u" " + where + u" больше " + decimal(static_cast<long long>(capacity)) +
-               u" записей: столько игра не вмещает.";
+        return u"В файле " + file + u" " + where + u" больше " +
+               decimal(static_cast<long long>(capacity)) + u" записей: столько игра не вмещает.";
     case FileProblem::Kind::TooLarge:
         return u"Файл " + file + u" " + where + u" больше 1 МБ: это не файл викторины.";
     case FileProblem::Kind::FieldTooLong:

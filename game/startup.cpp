@@ -162,7 +162,9 @@ void Form1::Command6_Click() {
     Command9.Enabled = true;
 }
 
-void Form1::Command1_Click() { m_host.endProgram(); }
+void Form1::Command1_Click() {
+    m_host.endProgram();
+}
 
 void Form1::ClearAnswer() {
     PickDepth = 0;

@@ -22,6 +22,8 @@ void GradeWindow::Form_Load() {
     surface.Print({u"Щёлкни по окну"});
 }
 
-void GradeWindow::Form_Click() { Hide(); }
+void GradeWindow::Form_Click() {
+    Hide();
+}
 
 } // namespace vatro

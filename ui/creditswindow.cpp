@@ -40,6 +40,8 @@ void CreditsWindow::Form_Load() {
         surface.Print({line});
 }
 
-void CreditsWindow::Form_Click() { Hide(); }
+void CreditsWindow::Form_Click() {
+    Hide();
+}
 
 } // namespace vatro

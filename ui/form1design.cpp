@@ -6,11 +6,12 @@ namespace vatro {
 
 namespace {
 
-Font sans(double size, bool bold) { return Font{u"MS Sans Serif", size, bold, false}; }
+Font sans(double size, bool bold) {
+    return Font{u"MS Sans Serif", size, bold, false};
+}
 
-void designButton(CommandButton& button, const char16_t* name, const char16_t* caption,
-                  double left, double top, double width, double height, Color back, Font font,
-                  int tabIndex) {
+void designButton(CommandButton& button, const char16_t* name, const char16_t* caption, double left,
+                  double top, double width, double height, Color back, Font font, int tabIndex) {
     button.Name = name;
     button.Caption = caption;
     button.place(left, top, width, height);
@@ -20,8 +21,8 @@ void designButton(CommandButton& button, const char16_t* name, const char16_t* c
     button.TabIndex = tabIndex;
 }
 
-void designOption(OptionButton& option, const char16_t* name, const char16_t* caption,
-                  double left, double top, double height, int tabIndex) {
+void designOption(OptionButton& option, const char16_t* name, const char16_t* caption, double left,
+                  double top, double height, int tabIndex) {
     option.Name = name;
     option.Caption = caption;
     option.place(left, top, 1455, height);
@@ -74,12 +75,12 @@ void Form1::design() {
     Grid2.BackColorFixed = Color::of(SystemColor::ButtonFace);
     Grid2.BackColorBkg = colors::Grey;
 
-    designButton(Command9, u"Command9", u"Игра1", 8520, 1200, 1215, 375, lightGrey,
-                 sans(12, true), 10);
-    designButton(Command8, u"Command8", u"Игра2", 8520, 1680, 1215, 360, lightGrey,
-                 sans(12, true), 9);
-    designButton(Command7, u"Command7", u"Сброс", 8520, 5160, 1215, 495,
-                 Color::rgb(192, 255, 255), sans(9.75, true), 4);
+    designButton(Command9, u"Command9", u"Игра1", 8520, 1200, 1215, 375, lightGrey, sans(12, true),
+                 10);
+    designButton(Command8, u"Command8", u"Игра2", 8520, 1680, 1215, 360, lightGrey, sans(12, true),
+                 9);
+    designButton(Command7, u"Command7", u"Сброс", 8520, 5160, 1215, 495, Color::rgb(192, 255, 255),
+                 sans(9.75, true), 4);
     designButton(Command6, u"Command6", u"Новый игрок", 8520, 4320, 1215, 615,
                  Color::rgb(255, 255, 128), sans(9.75, true), 8);
     designButton(Command5, u"Command5", u"Результат", 8520, 3600, 1215, 495,
@@ -94,11 +95,11 @@ void Form1::design() {
     Grid1.BackColorFixed = colors::Silver;
     Grid1.BackColorBkg = colors::Silver;
 
-    designButton(Command2, u"Command2", u"Пуск", 8520, 2280, 1215, 735,
-                 Color::rgb(192, 192, 255), sans(9.75, true), 3);
+    designButton(Command2, u"Command2", u"Пуск", 8520, 2280, 1215, 735, Color::rgb(192, 192, 255),
+                 sans(9.75, true), 3);
     Command2.Picture = "hand.svg";
-    designButton(Command1, u"Command1", u"Выход", 8520, 6480, 1215, 495,
-                 Color::rgb(255, 128, 128), sans(9.75, true), 11);
+    designButton(Command1, u"Command1", u"Выход", 8520, 6480, 1215, 495, Color::rgb(255, 128, 128),
+                 sans(9.75, true), 11);
 
     controls = {&Text2,    &Option3,  &Option2,  &Option1,  &Command3, &Command10,
                 &Grid2,    &Command9, &Command8, &Command7, &Command6, &Command5,

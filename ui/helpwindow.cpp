@@ -48,14 +48,18 @@ void HelpWindow::printInstructions() {
     surface.setForeColor(colors::Black);
 }
 
-void HelpWindow::Form_Load() { printInstructions(); }
+void HelpWindow::Form_Load() {
+    printInstructions();
+}
 
 void HelpWindow::Form_MouseUp(int, int, double, double) {
     surface.Cls();
     printInstructions();
 }
 
-void HelpWindow::Form_Click() { Hide(); }
+void HelpWindow::Form_Click() {
+    Hide();
+}
 
 void HelpWindow::Form_Resize() {
     Command1.Top = ScaleHeight - 700;
@@ -68,8 +72,8 @@ void HelpWindow::Command1_Click() {
     const FieldFile file = readFieldFile(folder, HelpFileName, HelpFileCapacity);
     if (!file.ok()) {
         // The help file is the teacher's; without it the game simply goes on.
-        surface.Print({u" " + describeProblem(*file.problem, folder, HelpFileName,
-                                              HelpFileCapacity)});
+        surface.Print(
+            {u" " + describeProblem(*file.problem, folder, HelpFileName, HelpFileCapacity)});
         return;
     }
     for (const std::u16string& field : file.fields) {

@@ -11,11 +11,11 @@ void Form1::Form_Resize() {
         float right;
     };
     const Offset offsets[] = {
-        {&Command1, 700, 1300},  {&Command4, 1400, 1300}, {&Command7, 2100, 1300},
-        {&Command6, 2800, 1300}, {&Command5, 3500, 1300}, {&Command3, 4000, 1300},
-        {&Command2, 4800, 1300}, {&Command8, 5300, 1300}, {&Command9, 5800, 1300},
-        {&Command10, 6300, 1300}, {&Grid2, 5400, 4500},   {&Grid1, 5400, 9700},
-        {&Option2, 4600, 2800},  {&Option3, 4000, 2800},  {&Option1, 3400, 2800},
+        {&Command1, 700, 1300},   {&Command4, 1400, 1300}, {&Command7, 2100, 1300},
+        {&Command6, 2800, 1300},  {&Command5, 3500, 1300}, {&Command3, 4000, 1300},
+        {&Command2, 4800, 1300},  {&Command8, 5300, 1300}, {&Command9, 5800, 1300},
+        {&Command10, 6300, 1300}, {&Grid2, 5400, 4500},    {&Grid1, 5400, 9700},
+        {&Option2, 4600, 2800},   {&Option3, 4000, 2800},  {&Option1, 3400, 2800},
         {&Text2, 6000, 3100},
     };
     const auto width = static_cast<float>(ScaleWidth);

@@ -3,10 +3,16 @@
 namespace vatro {
 
 // "Справка", as a button and in the menu, opens the one help window.
-void Form1::Command4_Click() { Form2.Show(); }
-void Form1::Ватро2_Click() { Form2.Show(); }
+void Form1::Command4_Click() {
+    Form2.Show();
+}
+void Form1::Ватро2_Click() {
+    Form2.Show();
+}
 
 // "Об авторах".
-void Form1::Ватро3_Click() { Form7.Show(); }
+void Form1::Ватро3_Click() {
+    Form7.Show();
+}
 
 } // namespace vatro

@@ -32,6 +32,8 @@ std::u16string FakeHost::inputBox(const std::u16string& prompt) {
     return name;
 }
 
-void FakeHost::advance(double seconds) { clock = std::fmod(clock + seconds, 86400.0); }
+void FakeHost::advance(double seconds) {
+    clock = std::fmod(clock + seconds, 86400.0);
+}
 
 } // namespace vatro::testing

@@ -44,10 +44,8 @@ void GameTest::spell(std::u16string_view word) {
     }
 }
 
-std::string utf8(const std::u16string& text) { return utf16ToUtf8(text); }
+std::string utf8(const std::u16string& text) {
+    return utf16ToUtf8(text);
+}
 
 } // namespace vatro::testing
-
-void std::PrintTo(const std::u16string& text, std::ostream* out) {
-    *out << '"' << vatro::utf16ToUtf8(text) << '"';
-}

@@ -3,6 +3,7 @@
 #include "fakehost.h"
 #include "game/form1.h"
 #include "quizfolder.h"
+#include "ui/controls/keycodes.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,7 +33,9 @@ protected:
     // Presses on the grids through their own behaviour, as a user would.
     void pressLetter(int row, int col, int button = 1) { m_form->Grid1.press(button, 0, row, col); }
     void pressWord(int row, int button = 1) { m_form->Grid2.press(button, 0, row, 1); }
-    void pressGrid1(int button) { m_form->Grid1.press(button, 0, m_form->Grid1.Row, m_form->Grid1.Col); }
+    void pressGrid1(int button) {
+        m_form->Grid1.press(button, 0, m_form->Grid1.Row, m_form->Grid1.Col);
+    }
     void pressGrid2(int button) { m_form->Grid2.press(button, 0, m_form->Grid2.Row, 1); }
     // Picks the word from the board: each letter from the first cell that holds it.
     void spell(std::u16string_view word);
@@ -48,8 +51,3 @@ private:
 std::string utf8(const std::u16string& text);
 
 } // namespace vatro::testing
-
-namespace std {
-// Lets failing assertions on texts print them readably.
-void PrintTo(const std::u16string& text, std::ostream* out);
-} // namespace std

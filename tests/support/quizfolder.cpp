@@ -91,11 +91,13 @@ std::vector<std::u16string> lettersOf(std::u16string_view word) {
     return letters;
 }
 
-std::vector<std::u16string> SmallQuiz::answers() { return {u"ОМ", u"ВОЛЬТ", u"ТОК"}; }
+std::vector<std::u16string> SmallQuiz::answers() {
+    return {u"ОМ", u"ВОЛЬТ", u"ТОК"};
+}
 
 std::vector<std::u16string> SmallQuiz::questions() {
-    return {u"Единица сопротивления, названная в честь учёного?",
-            u"В чём измеряют напряжение?", u"Направленное движение заряженных частиц, это..."};
+    return {u"Единица сопротивления, названная в честь учёного?", u"В чём измеряют напряжение?",
+            u"Направленное движение заряженных частиц, это..."};
 }
 
 std::vector<std::u16string> SmallQuiz::letters() {

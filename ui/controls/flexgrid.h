@@ -32,7 +32,9 @@ public:
     const std::u16string& TextMatrix(int row, int col) const { return cell(row, col); }
 
     double ColWidth(int col) const { return m_colWidths.at(static_cast<std::size_t>(col)); }
-    void setColWidth(int col, double twips) { m_colWidths.at(static_cast<std::size_t>(col)) = twips; }
+    void setColWidth(int col, double twips) {
+        m_colWidths.at(static_cast<std::size_t>(col)) = twips;
+    }
     double RowHeight(int row) const { return m_rowHeights.at(static_cast<std::size_t>(row)); }
     void setRowHeight(int row, double twips) {
         m_rowHeights.at(static_cast<std::size_t>(row)) = twips;

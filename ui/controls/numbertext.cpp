@@ -21,6 +21,8 @@ std::u16string numberText(long long value) {
     return value < 0 ? decimal(value) : u" " + decimal(value);
 }
 
-std::u16string printedNumber(long long value) { return numberText(value) + u" "; }
+std::u16string printedNumber(long long value) {
+    return numberText(value) + u" ";
+}
 
 } // namespace vatro

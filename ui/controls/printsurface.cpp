@@ -4,7 +4,9 @@
 
 namespace vatro {
 
-PrintItem PrintItem::number(long long value) { return PrintItem(printedNumber(value)); }
+PrintItem PrintItem::number(long long value) {
+    return PrintItem(printedNumber(value));
+}
 
 std::u16string PrintedLine::text() const {
     std::u16string result;
@@ -54,7 +56,9 @@ void PrintSurface::setFontBold(bool bold) {
         push({PrintOp::Kind::Bold, {}, {}, bold, 0});
 }
 
-void PrintSurface::setCurrentX(double twips) { push({PrintOp::Kind::MoveX, {}, {}, false, twips}); }
+void PrintSurface::setCurrentX(double twips) {
+    push({PrintOp::Kind::MoveX, {}, {}, false, twips});
+}
 
 void PrintSurface::setCurrentY(double twips) {
     m_lineBreaks = 0; // an explicit position starts counting lines afresh
