@@ -108,24 +108,28 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
 std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,
                                const std::string& fileName, std::size_t capacity) {
     const std::u16string file = u"«" + utf8ToUtf16(fileName) + u"»";
-    const std::u16string where = u"в папке «" + displayPath(folder) + u"»";
+    std::u16string what;
     switch (problem.kind) {
     case FileProblem::Kind::NotFound:
-        return u"Не найден файл " + file + u" " + where + u".";
+        what = u"Не найден файл " + file + u".";
+        break;
     case FileProblem::Kind::Unreadable:
-        return u"Не удалось прочитать файл " + file + u" " + where + u".";
+        what = u"Не удалось прочитать файл " + file + u".";
+        break;
     case FileProblem::Kind::TooManyRecords:
-        return u"В файле " + file + u" " + where + u" больше " +
-               decimal(static_cast<long long>(capacity)) + u" записей: столько игра не вмещает.";
+        what = u"В файле " + file + u" больше " + decimal(static_cast<long long>(capacity)) +
+               u" записей: столько игра не вмещает.";
+        break;
     case FileProblem::Kind::TooLarge:
-        return u"Файл " + file + u" " + where + u" больше 1 МБ: это не файл викторины.";
+        what = u"Файл " + file + u" больше 1 МБ: это не файл викторины.";
+        break;
     case FileProblem::Kind::FieldTooLong:
-        return u"В файле " + file + u" " + where + u" запись " +
-               decimal(static_cast<long long>(problem.record)) + u" длиннее " +
-               decimal(static_cast<long long>(MaxFieldLength)) +
+        what = u"В файле " + file + u" запись " + decimal(static_cast<long long>(problem.record)) +
+               u" длиннее " + decimal(static_cast<long long>(MaxFieldLength)) +
                u" знаков. Проверьте, закрыта ли кавычка.";
+        break;
     }
-    return {};
+    return what + u"\nПапка: «" + displayPath(folder) + u"».";
 }
 
 QuizFileError::QuizFileError(std::u16string text)

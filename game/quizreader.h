@@ -38,7 +38,7 @@ inline constexpr std::size_t MaxFieldLength = 2000;
 FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& fileName,
                         std::size_t capacity);
 
-// A Russian sentence that names the file, the folder and what is wrong with it.
+// Two Russian lines: what is wrong with which file, then the folder it was looked for in.
 std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,
                                const std::string& fileName, std::size_t capacity);
 

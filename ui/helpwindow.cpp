@@ -72,8 +72,12 @@ void HelpWindow::Command1_Click() {
     const FieldFile file = readFieldFile(folder, HelpFileName, HelpFileCapacity);
     if (!file.ok()) {
         // The help file is the teacher's; without it the game simply goes on.
-        surface.Print(
-            {u" " + describeProblem(*file.problem, folder, HelpFileName, HelpFileCapacity)});
+        const std::u16string text =
+            describeProblem(*file.problem, folder, HelpFileName, HelpFileCapacity);
+        const std::size_t lineEnd = text.find(u'\n');
+        surface.Print({u" " + text.substr(0, lineEnd)});
+        if (lineEnd != std::u16string::npos)
+            surface.Print({u" " + text.substr(lineEnd + 1)});
         return;
     }
     for (const std::u16string& field : file.fields) {
