@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 CHECKED := build/checked
 
-.PHONY: run test deps build clean
+.PHONY: run test soak deps build clean
 
 deps:
 	@./tools/install-deps.sh
@@ -27,6 +27,14 @@ test: deps
 	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
 	@cmake --build $(CHECKED) -j $(JOBS)
 	@cd $(CHECKED) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A million random events over the whole game, with the sanitizers on.
+SOAK_EVENTS ?= 1000000
+SOAK_SEED ?= 20261208
+soak: deps
+	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
+	@cmake --build $(CHECKED) -j $(JOBS) --target vatro_soak
+	@$(CHECKED)/tests/vatro_soak $(SOAK_EVENTS) $(SOAK_SEED)
 
 clean:
 	rm -rf build

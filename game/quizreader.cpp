@@ -72,23 +72,24 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
         result.problem = FileProblem{FileProblem::Kind::Unreadable};
         return result;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
         result.problem = FileProblem{FileProblem::Kind::Unreadable};
         return result;
     }
-    std::string bytes;
-    bytes.resize(MaxFileBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        result.problem = FileProblem{FileProblem::Kind::Unreadable};
-        return result;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > MaxFileBytes) {
+    if (size > MaxFileBytes) {
         result.problem = FileProblem{FileProblem::Kind::TooLarge};
         return result;
     }
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!in && !in.eof()) {
+        result.problem = FileProblem{FileProblem::Kind::Unreadable};
+        return result;
+    }
+    // A file cut short while it was read is taken as far as it went.
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     result.fields = splitFields(decodeCp1251(bytes), capacity);
     if (result.fields.size() > capacity) {
         result.fields.clear();
