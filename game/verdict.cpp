@@ -40,9 +40,8 @@ void Form1::CheckRightAnswer() {
     AnswerPending = false;
     if (Grid2.Visible) {
         // The word is struck from the answers; a row with no word has nothing to strike.
-        const int r = Grid2.Row;
-        if (WordOrder.contains(r) && Answers.contains(WordOrder(r)))
-            Answers(WordOrder(r)).clear();
+        if (rowShowsWord(Grid2.Row))
+            Answers(WordOrder(Grid2.Row)).clear();
     }
 }
 
