@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 CHECKED := build/checked
 
-.PHONY: run test soak deps build clean
+.PHONY: run test soak fuzz deps build clean
 
 deps:
 	@./tools/install-deps.sh
@@ -35,6 +35,26 @@ soak: deps
 	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
 	@cmake --build $(CHECKED) -j $(JOBS) --target vatro_soak
 	@$(CHECKED)/tests/vatro_soak $(SOAK_EVENTS) $(SOAK_SEED)
+
+# The quiz-file reader and the loaders under a coverage-guided fuzzer (clang's libFuzzer),
+# seeded with the sample quiz and the hostile quiz folders of the tests.
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	@./tools/install-deps.sh clang libclang-rt-dev
+	@cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DVATRO_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS) --target vatro_quizfiles_fuzz vatro_fuzz_seeds
+	@rm -rf $(FUZZ)/seeds && $(FUZZ)/tests/fuzz/vatro_fuzz_seeds $(FUZZ)/seeds assets/quiz
+	@mkdir -p $(FUZZ)/corpus $(FUZZ)/findings
+	@echo "fuzz: $(FUZZ_SECONDS) s, log in $(FUZZ)/fuzz.log, findings in $(FUZZ)/findings"
+	@$(FUZZ)/tests/fuzz/vatro_quizfiles_fuzz $(FUZZ)/corpus $(FUZZ)/seeds \
+	    -dict=tests/fuzz/quizfiles.dict -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    -timeout=10 -artifact_prefix=$(FUZZ)/findings/ >$(FUZZ)/fuzz.log 2>&1; \
+	status=$$?; \
+	runs=$$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 executions in \2 s/p' $(FUZZ)/fuzz.log); \
+	if [[ $$status -ne 0 ]]; then tail -n 40 $(FUZZ)/fuzz.log; echo "fuzz: FOUND A CRASH, see $(FUZZ)/findings"; exit 1; fi; \
+	echo "fuzz: $$runs, $$(ls $(FUZZ)/corpus | wc -l) inputs in the corpus, no crash"
 
 clean:
 	rm -rf build

@@ -1,26 +1,14 @@
 // The three quiz files: the letter board, the answer words and the questions.
+#include "quizfiles.h"
 #include "form1.h"
 
 namespace vatro {
 
-namespace {
-
-struct QuizFileInfo {
-    const char* name;
-    std::size_t capacity;
-};
-
-constexpr QuizFileInfo LettersInfo{"vatro.txt", 340};
-// The word list shows answers in rows 1..49.
-constexpr QuizFileInfo AnswersInfo{"vatroo.txt", 49};
-constexpr QuizFileInfo QuestionsInfo{"vatrov.txt", 50};
-
-} // namespace
-
 std::optional<std::u16string> Form1::prepareQuizFiles(int files) {
     const std::filesystem::path folder = m_host.quizFolder();
-    const std::pair<QuizFile, const QuizFileInfo*> order[] = {
-        {LettersFile, &LettersInfo}, {AnswersFile, &AnswersInfo}, {QuestionsFile, &QuestionsInfo}};
+    const std::pair<QuizFile, const QuizFileInfo*> order[] = {{LettersFile, &LettersFileInfo},
+                                                              {AnswersFile, &AnswersFileInfo},
+                                                              {QuestionsFile, &QuestionsFileInfo}};
     std::optional<std::vector<std::u16string>> prepared[3];
     for (std::size_t n = 0; n < 3; ++n) {
         const auto& [flag, info] = order[n];

@@ -90,7 +90,9 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
     }
     // A file cut short while it was read is taken as far as it went.
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    result.fields = splitFields(decodeCp1251(bytes), capacity);
+    // Today's editors save UTF-8, marked or not; files written for the game in
+    // Windows-1251 are practically never valid UTF-8 and read as before.
+    result.fields = splitFields(decodeTextFile(bytes).text, capacity);
     if (result.fields.size() > capacity) {
         result.fields.clear();
         result.problem = FileProblem{FileProblem::Kind::TooManyRecords};

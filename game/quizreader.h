@@ -33,7 +33,8 @@ struct FieldFile {
 inline constexpr std::uintmax_t MaxFileBytes = 1 << 20;
 inline constexpr std::size_t MaxFieldLength = 2000;
 
-// Reads the whole file in the folder and splits it into fields, checking every limit
+// Reads the whole file in the folder, as UTF-8 when it is UTF-8 and as Windows-1251
+// otherwise (see decodeTextFile), and splits it into fields, checking every limit
 // before anything is handed on: a file with more than capacity fields is refused whole.
 FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& fileName,
                         std::size_t capacity);

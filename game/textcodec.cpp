@@ -74,6 +74,79 @@ std::u16string utf8ToUtf16(std::string_view text) {
     return result;
 }
 
+std::size_t utf8SequenceAt(std::string_view bytes, std::size_t pos) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[pos + k]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    // The second byte's range is what rules out overlong forms, surrogates and code points
+    // past U+10FFFF.
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (pos + length > bytes.size() || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t length = utf8SequenceAt(bytes, pos);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
+DecodedText decodeTextFile(std::string_view bytes) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    // The mark says UTF-8 outright: a broken byte after it is a broken character, not a
+    // sign of Windows-1251.
+    const bool mark = bytes.starts_with(ByteOrderMark);
+    const std::string_view body = mark ? bytes.substr(ByteOrderMark.size()) : bytes;
+    if (!mark && !isValidUtf8(body))
+        return {decodeCp1251(bytes), TextEncoding::Cp1251, false};
+    DecodedText result{u"", TextEncoding::Utf8, mark};
+    bool ascii = !mark;
+    for (std::size_t pos = 0; pos < body.size();) {
+        const std::size_t length = utf8SequenceAt(body, pos);
+        ascii = ascii && length == 1;
+        if (length == 0) {
+            result.text.push_back(u'\uFFFD');
+            ++pos;
+        } else {
+            result.text += utf8ToUtf16(body.substr(pos, length));
+            pos += length;
+        }
+    }
+    if (ascii)
+        result.encoding = TextEncoding::Ascii;
+    return result;
+}
+
 std::string utf16ToUtf8(std::u16string_view text) {
     std::string result;
     result.reserve(text.size() * 2);

@@ -11,6 +11,26 @@ namespace vatro {
 std::u16string decodeCp1251(std::string_view bytes);
 
 std::u16string utf8ToUtf16(std::string_view text);
+
+// The length of the well-formed UTF-8 sequence that starts at pos, or 0 when none does:
+// overlong forms, surrogates and code points past U+10FFFF are not well-formed.
+std::size_t utf8SequenceAt(std::string_view bytes, std::size_t pos);
+bool isValidUtf8(std::string_view bytes);
+
+enum class TextEncoding { Ascii, Utf8, Cp1251 };
+
+struct DecodedText {
+    std::u16string text;
+    TextEncoding encoding = TextEncoding::Ascii;
+    bool byteOrderMark = false;
+};
+
+// The text of a quiz or help file. A file that is valid UTF-8, or begins with the UTF-8
+// byte-order mark, is read as UTF-8 (the mark dropped, a broken byte read as U+FFFD); any
+// other as Windows-1251, whose Russian text is practically never valid UTF-8, so files
+// written for the game in Windows-1251 keep working.
+DecodedText decodeTextFile(std::string_view bytes);
+
 std::string utf16ToUtf8(std::u16string_view text);
 
 // File names and folders are UTF-8 on the systems the game runs on.

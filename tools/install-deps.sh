@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
+    qt6-translations-l10n
     xvfb xauth
     "$@"
 )

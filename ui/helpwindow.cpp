@@ -1,13 +1,9 @@
 #include "helpwindow.h"
 
+#include "game/quizfiles.h"
 #include "game/quizreader.h"
 
 namespace vatro {
-
-namespace {
-// More lines than any window shows; the reader refuses a file with more.
-constexpr std::size_t HelpFileCapacity = 5000;
-} // namespace
 
 HelpWindow::HelpWindow(Host& host) : Window(colors::Blue), m_host(host) {
     restoreDesign();
@@ -69,11 +65,11 @@ void HelpWindow::Form_Resize() {
 void HelpWindow::Command1_Click() {
     surface.Cls();
     const std::filesystem::path folder = m_host.quizFolder();
-    const FieldFile file = readFieldFile(folder, HelpFileName, HelpFileCapacity);
+    const FieldFile file = readFieldFile(folder, HelpFileInfo.name, HelpFileInfo.capacity);
     if (!file.ok()) {
         // The help file is the teacher's; without it the game simply goes on.
         const std::u16string text =
-            describeProblem(*file.problem, folder, HelpFileName, HelpFileCapacity);
+            describeProblem(*file.problem, folder, HelpFileInfo.name, HelpFileInfo.capacity);
         const std::size_t lineEnd = text.find(u'\n');
         surface.Print({u" " + text.substr(0, lineEnd)});
         if (lineEnd != std::u16string::npos)

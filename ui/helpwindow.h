@@ -23,9 +23,6 @@ public:
     void Form_Resize();
     void Command1_Click();
 
-    // The teacher's help file, read from the quiz folder.
-    static constexpr const char* HelpFileName = "Справка1.txt";
-
 private:
     void printInstructions();
     void restoreDesign() override;

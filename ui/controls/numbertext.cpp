@@ -1,5 +1,7 @@
 #include "numbertext.h"
 
+#include <algorithm>
+
 namespace vatro {
 
 std::u16string decimal(long long value) {
@@ -9,11 +11,12 @@ std::u16string decimal(long long value) {
                                             : static_cast<unsigned long long>(value);
     std::u16string digits;
     do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + magnitude % 10));
+        digits.push_back(static_cast<char16_t>(u'0' + magnitude % 10));
         magnitude /= 10;
     } while (magnitude != 0);
     if (negative)
-        digits.insert(digits.begin(), u'-');
+        digits.push_back(u'-');
+    std::reverse(digits.begin(), digits.end());
     return digits;
 }
 

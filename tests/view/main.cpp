@@ -1,0 +1,19 @@
+// The view's tests need a QApplication and must run without a display, also when the
+// test list is read by running this program.
+#include "ui/qt/viewmanager.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    vatro::prepareApplication(app);
+    QDir().mkpath(QStringLiteral(VATRO_PICTURES_DIR));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "controlview.h"
+#include "ui/controls/window.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <string>
+
+namespace vatro {
+
+// A window's client area: its colour, its background picture at natural size in the
+// top-left corner, and its print surface over the picture; the controls lie above.
+// Mouse releases on the background go to the window model.
+class ClientArea : public QWidget {
+public:
+    ClientArea(Window& model, AfterEvent afterEvent, QWidget* parent);
+
+    // Called when the client area got a new size, in pixels.
+    std::function<void(QSize)> resized;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const QPixmap& picture();
+
+    Window& m_model;
+    AfterEvent m_afterEvent;
+    QPixmap m_picture;
+    std::string m_pictureName;
+    // The buttons pressed on the background itself: only their release is the window's.
+    Qt::MouseButtons m_pressed;
+};
+
+} // namespace vatro

@@ -1,0 +1,240 @@
+#include "gridview.h"
+
+#include "colormap.h"
+#include "keymap.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace vatro {
+
+namespace {
+constexpr int TextMargin = 2;
+} // namespace
+
+GridView::GridView(FlexGrid& model, AfterEvent afterEvent, QWidget* parent)
+    : QAbstractScrollArea(parent), m_model(model), m_afterEvent(std::move(afterEvent)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+GridView::Snapshot GridView::snapshot(double dpi) const {
+    Snapshot shot;
+    shot.cells.reserve(static_cast<std::size_t>(m_model.Rows() * m_model.Cols()));
+    for (int row = 0; row < m_model.Rows(); ++row) {
+        shot.rowHeights.push_back(twipsToPx(m_model.RowHeight(row), dpi));
+        for (int col = 0; col < m_model.Cols(); ++col)
+            shot.cells.push_back(m_model.TextMatrix(row, col));
+    }
+    for (int col = 0; col < m_model.Cols(); ++col)
+        shot.colWidths.push_back(twipsToPx(m_model.ColWidth(col), dpi));
+    shot.row = m_model.Row;
+    shot.col = m_model.Col;
+    shot.colors = {m_model.BackColor,      m_model.ForeColor,    m_model.BackColorFixed,
+                   m_model.ForeColorFixed, m_model.BackColorSel, m_model.ForeColorSel,
+                   m_model.BackColorBkg,   m_model.GridColor,    m_model.GridColorFixed};
+    return shot;
+}
+
+void GridView::syncOwn(double dpi) {
+    m_dpi = dpi;
+    Snapshot shot = snapshot(dpi);
+    if (shot == m_shown)
+        return;
+    const bool resized =
+        shot.colWidths != m_shown.colWidths || shot.rowHeights != m_shown.rowHeights;
+    m_shown = std::move(shot);
+    if (resized)
+        updateScrollBars();
+    viewport()->update();
+}
+
+int GridView::lastFirst(const std::vector<int>& sizes, int room) {
+    // The first scrolled index that still lets the last one be seen whole.
+    const int fixed = 1;
+    int first = static_cast<int>(sizes.size()) - 1;
+    int used = first >= fixed ? sizes[static_cast<std::size_t>(first)] : 0;
+    while (first > fixed && used + sizes[static_cast<std::size_t>(first - 1)] <= room) {
+        --first;
+        used += sizes[static_cast<std::size_t>(first)];
+    }
+    return std::max(fixed, first);
+}
+
+void GridView::updateScrollBars() {
+    if (m_shown.rowHeights.empty() || m_shown.colWidths.empty())
+        return;
+    const QSize room = viewport()->size();
+    const int lastTop = lastFirst(m_shown.rowHeights, room.height() - m_shown.rowHeights[0]);
+    const int lastLeft = lastFirst(m_shown.colWidths, room.width() - m_shown.colWidths[0]);
+    verticalScrollBar()->setRange(0, lastTop - FlexGrid::FixedRows);
+    verticalScrollBar()->setPageStep(std::max(1, m_model.Rows() - lastTop));
+    horizontalScrollBar()->setRange(0, lastLeft - FlexGrid::FixedCols);
+    horizontalScrollBar()->setPageStep(std::max(1, m_model.Cols() - lastLeft));
+}
+
+int GridView::topRow() const {
+    return FlexGrid::FixedRows + verticalScrollBar()->value();
+}
+int GridView::leftCol() const {
+    return FlexGrid::FixedCols + horizontalScrollBar()->value();
+}
+
+int GridView::indexAt(int position, const std::vector<int>& sizes, int first) {
+    if (position < 0 || sizes.empty())
+        return -1;
+    if (position < sizes[0])
+        return 0;
+    int edge = sizes[0];
+    for (std::size_t index = static_cast<std::size_t>(first); index < sizes.size(); ++index) {
+        edge += sizes[index];
+        if (position < edge)
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+int GridView::rowAt(int y) const {
+    return indexAt(y, m_shown.rowHeights, topRow());
+}
+int GridView::colAt(int x) const {
+    return indexAt(x, m_shown.colWidths, leftCol());
+}
+
+QRect GridView::cellRect(int row, int col) const {
+    auto span = [](int index, const std::vector<int>& sizes, int first) -> std::pair<int, int> {
+        if (index < 0 || index >= static_cast<int>(sizes.size()) || (index > 0 && index < first))
+            return {0, -1};
+        int start = 0;
+        if (index > 0) {
+            start = sizes[0];
+            for (int i = first; i < index; ++i)
+                start += sizes[static_cast<std::size_t>(i)];
+        }
+        return {start, sizes[static_cast<std::size_t>(index)]};
+    };
+    const auto [x, width] = span(col, m_shown.colWidths, leftCol());
+    const auto [y, height] = span(row, m_shown.rowHeights, topRow());
+    if (width < 0 || height < 0)
+        return {};
+    return QRect(x, y, width, height);
+}
+
+void GridView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPalette& palette = QApplication::palette();
+    painter.fillRect(viewport()->rect(), qtColor(m_model.BackColorBkg, palette));
+    const QSize room = viewport()->size();
+    const auto rows = static_cast<int>(m_shown.rowHeights.size());
+    const auto cols = static_cast<int>(m_shown.colWidths.size());
+    auto visible = [](int count, int first) {
+        std::vector<int> indexes;
+        if (count > 0)
+            indexes.push_back(0);
+        for (int index = first; index < count; ++index)
+            indexes.push_back(index);
+        return indexes;
+    };
+    int y = 0;
+    for (int row : visible(rows, topRow())) {
+        if (y >= room.height())
+            break;
+        const int height = m_shown.rowHeights[static_cast<std::size_t>(row)];
+        int x = 0;
+        for (int col : visible(cols, leftCol())) {
+            if (x >= room.width())
+                break;
+            const int width = m_shown.colWidths[static_cast<std::size_t>(col)];
+            const QRect cell(x, y, width, height);
+            x += width;
+            if (width <= 0 || height <= 0)
+                continue;
+            const bool fixed = row < FlexGrid::FixedRows || col < FlexGrid::FixedCols;
+            const bool current = !fixed && row == m_model.Row && col == m_model.Col;
+            const Color back = fixed     ? m_model.BackColorFixed
+                               : current ? m_model.BackColorSel
+                                         : m_model.BackColor;
+            const Color fore = fixed     ? m_model.ForeColorFixed
+                               : current ? m_model.ForeColorSel
+                                         : m_model.ForeColor;
+            painter.fillRect(cell, qtColor(back, palette));
+            // The lines lie on the right and bottom edges of every cell.
+            painter.setPen(qtColor(fixed ? m_model.GridColorFixed : m_model.GridColor, palette));
+            painter.drawLine(cell.topRight(), cell.bottomRight());
+            painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+            const std::u16string& text = m_shown.cells[static_cast<std::size_t>(row * cols + col)];
+            if (text.empty())
+                continue;
+            painter.setPen(qtColor(fore, palette));
+            const QRect textArea = cell.adjusted(TextMargin, 0, -TextMargin, -1);
+            painter.save();
+            painter.setClipRect(cell.adjusted(0, 0, -1, -1));
+            painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
+                             QString::fromStdU16String(text));
+            painter.restore();
+        }
+        y += height;
+    }
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const QPoint at = event->position().toPoint();
+    m_model.press(mouseButtons(event->buttons()), shiftState(event->modifiers()), rowAt(at.y()),
+                  colAt(at.x()), pxToTwips(at.x(), m_dpi), pxToTwips(at.y(), m_dpi));
+    event->accept();
+    m_afterEvent();
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const int row = m_model.Row;
+    const int col = m_model.Col;
+    m_model.keyPress(virtualKey(event->key()), shiftState(event->modifiers()));
+    // Moving the current cell with the keys brings it into sight.
+    if (m_model.Row != row || m_model.Col != col)
+        scrollToCurrentCell();
+    event->accept();
+    m_afterEvent();
+}
+
+void GridView::scrollToCurrentCell() {
+    auto bring = [](QScrollBar* bar, int index, int fixed, const std::vector<int>& sizes,
+                    int room) {
+        if (index < fixed || index >= static_cast<int>(sizes.size()))
+            return;
+        const int first = fixed + bar->value();
+        if (index < first) {
+            bar->setValue(index - fixed);
+            return;
+        }
+        int used = sizes[0];
+        for (int i = first; i <= index; ++i)
+            used += sizes[static_cast<std::size_t>(i)];
+        int top = first;
+        while (used > room && top < index) {
+            used -= sizes[static_cast<std::size_t>(top)];
+            ++top;
+        }
+        bar->setValue(top - fixed);
+    };
+    const QSize room = viewport()->size();
+    bring(verticalScrollBar(), m_model.Row, FlexGrid::FixedRows, m_shown.rowHeights, room.height());
+    bring(horizontalScrollBar(), m_model.Col, FlexGrid::FixedCols, m_shown.colWidths, room.width());
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void GridView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+} // namespace vatro

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "game/host.h"
+
+#include <random>
+
+namespace vatro {
+
+// The outside world of the real program: the system clock, a seeded generator, Qt's
+// modal input box and message box, and the working folder for the quiz files.
+class QtHost : public Host {
+public:
+    int timeOfDay() override;
+    double secondsSinceMidnight() override;
+    void randomize(double seed) override;
+    double random() override;
+    // Modal: the rest of the program waits, but the game clock goes on ticking.
+    std::u16string inputBox(const std::u16string& prompt) override;
+    // A message box (none where no one could see it) and the same text on stderr.
+    void showError(const std::u16string& message) override;
+    void endProgram() override;
+    std::filesystem::path quizFolder() override;
+
+private:
+    std::mt19937_64 m_generator;
+};
+
+} // namespace vatro

@@ -1,0 +1,125 @@
+#include "viewmanager.h"
+
+#include "game/form1.h"
+#include "pictures.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace vatro {
+
+void prepareApplication(QApplication& app) {
+    // The display name falls back to this name. Set on its own, Qt would append it to every
+    // caption ("Form3 — Ватро"), and the windows carry their designed captions.
+    QApplication::setApplicationName(QStringLiteral("Ватро"));
+    QApplication::setWindowIcon(pictureIcon("icon.svg"));
+    // The game speaks Russian whatever the desktop's language: so do Qt's own dialogs.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+    // Fusion paints buttons in their palette colour, so graphical buttons keep their
+    // designed colours whatever the desktop theme.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        app.setStyle(style);
+}
+
+ViewManager::ViewManager(Form1& form) : m_form(form) {
+    m_main = std::make_unique<WindowView>(form);
+    m_main->setAfterEvent([this] { sync(); });
+    m_main->closedByUser = [this] { endProgram(); };
+    m_clock.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_clock, &QTimer::timeout, [this] { tick(); });
+}
+
+ViewManager::~ViewManager() {
+    m_clock.stop();
+    m_secondary.clear();
+    m_main.reset();
+}
+
+void ViewManager::startClock(std::chrono::milliseconds interval) {
+    m_clock.start(interval);
+}
+
+void ViewManager::tick() {
+    m_form.Timer1.tick();
+    sync();
+}
+
+WindowView* ViewManager::viewOf(const Window& window) const {
+    if (&window == &m_form)
+        return m_main.get();
+    for (const auto& [model, view] : m_secondary) {
+        if (model == &window)
+            return view;
+    }
+    return nullptr;
+}
+
+void ViewManager::sync() {
+    // Showing or resizing a window can deliver events that ask for a sync of their own;
+    // they are folded into the one running.
+    if (m_syncing) {
+        m_syncAgain = true;
+        return;
+    }
+    m_syncing = true;
+    for (int round = 0; round < 4; ++round) {
+        m_syncAgain = false;
+        syncOnce();
+        if (!m_syncAgain)
+            break;
+    }
+    m_syncing = false;
+}
+
+void ViewManager::syncOnce() {
+    m_main->sync();
+    if (m_form.Visible() && !m_mainShown) {
+        m_mainShown = true;
+        if (const QScreen* screen = m_main->screen())
+            centreAt(*m_main, screen->availableGeometry().center());
+        m_main->show();
+    }
+    for (Window* window : m_form.secondaryWindows())
+        syncSecondary(*window);
+}
+
+void ViewManager::syncSecondary(Window& window) {
+    WindowView* view = viewOf(window);
+    if (!view) {
+        if (!window.Visible())
+            return;
+        view = new WindowView(window, m_main.get());
+        view->setAfterEvent([this] { sync(); });
+        // Closed with its own close button: the next showing creates the window anew.
+        view->closedByUser = [this, &window] {
+            window.unload();
+            sync();
+        };
+        m_secondary.emplace_back(&window, view);
+    }
+    view->sync();
+    if (window.Visible() && !view->isVisible()) {
+        centreAt(*view, m_main->geometry().center());
+        view->show();
+    } else if (!window.Visible() && view->isVisible()) {
+        view->hide();
+    }
+}
+
+void ViewManager::endProgram() {
+    m_clock.stop();
+    for (const auto& [model, view] : m_secondary)
+        view->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace vatro
