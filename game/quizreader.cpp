@@ -64,8 +64,13 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
     const std::filesystem::path path = folder / pathFromUtf8(fileName);
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) {
+    if (status.type() == std::filesystem::file_type::not_found) {
         result.problem = FileProblem{FileProblem::Kind::NotFound};
+        return result;
+    }
+    // A link that leads nowhere sensible, or a folder we may not look into.
+    if (error) {
+        result.problem = FileProblem{FileProblem::Kind::Unreadable};
         return result;
     }
     if (!std::filesystem::is_regular_file(status)) {
