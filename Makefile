@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 CHECKED := build/checked
 
-.PHONY: run test soak fuzz deps build clean
+.PHONY: run test soak fuzz bench deps build clean
 
 deps:
 	@./tools/install-deps.sh
@@ -55,6 +55,15 @@ fuzz:
 	runs=$$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 executions in \2 s/p' $(FUZZ)/fuzz.log); \
 	if [[ $$status -ne 0 ]]; then tail -n 40 $(FUZZ)/fuzz.log; echo "fuzz: FOUND A CRASH, see $(FUZZ)/findings"; exit 1; fi; \
 	echo "fuzz: $$runs, $$(ls $(FUZZ)/corpus | wc -l) inputs in the corpus, no crash"
+
+# Start-up, memory and idle cost against a bare Qt window, and the game's own costs,
+# in one table. Measurements, not tests: a slow machine fails nothing.
+BENCH := build/bench
+bench: deps
+	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DVATRO_BENCH=ON >/dev/null
+	@cmake --build $(BENCH) -j $(JOBS) --target vatro_bench
+	@$(BENCH)/bench/vatro_bench --quiz assets/quiz
 
 clean:
 	rm -rf build

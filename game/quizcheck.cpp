@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -322,23 +323,35 @@ std::u16string decodeWith(std::string_view bytes, const std::u16string& high) {
 
 struct LetterShare {
     std::size_t letters = 0;
-    double common = 0; // the share of the ten commonest Russian letters
+    double fit = 0; // how Russian the letters look: the mean log of their frequency
 };
 
-// Russian text is two-thirds made of its ten commonest letters; text read in the wrong
-// code page is not.
+// How often each letter а..я occurs in Russian text, per ten thousand letters; ё apart.
+constexpr int RussianFrequency[32] = {801, 159, 454, 170,  298, 845, 94,  165, 735, 121, 349,
+                                      440, 321, 670, 1097, 281, 473, 547, 626, 262, 26,  97,
+                                      48,  144, 73,  36,   4,   190, 174, 32,  64,  201};
+
+double letterFit(char16_t lower) {
+    const int perTenThousand = lower == u'ё' ? 4 : RussianFrequency[lower - u'а'];
+    return std::log(perTenThousand / 10000.0);
+}
+
+// Text read in the wrong code page is made of letters that are rare in Russian; weighing
+// every letter by its frequency keeps a few short words like ТОК and ОМ, whose bytes happen
+// to be common letters elsewhere, from tipping the balance.
 LetterShare russianLetterShare(std::u16string_view text) {
-    const std::u16string_view commonest = u"оеаинтсрвл";
     std::size_t letters = 0;
-    std::size_t common = 0;
+    double fit = 0;
     for (char16_t c : text) {
         if (!isCyrillic(c))
             continue;
+        const char16_t lower = foldCase(c);
+        if (lower != u'ё' && (lower < u'а' || lower > u'я'))
+            continue;
         ++letters;
-        if (commonest.find(foldCase(c)) != std::u16string_view::npos)
-            ++common;
+        fit += letterFit(lower);
     }
-    return {letters, letters == 0 ? 0.0 : static_cast<double>(common) / letters};
+    return {letters, letters == 0 ? 0.0 : fit / static_cast<double>(letters)};
 }
 
 // UTF-8 text read as Windows-1251 turns each Russian letter into "Р" or "С" followed by a
@@ -618,16 +631,25 @@ bool FolderCheck::checkEncoding(const LoadedFile& file, std::string_view bytes,
     if (text.encoding == TextEncoding::Cp1251) {
         const std::pair<const char16_t*, std::u16string> others[] = {
             {u"KOI8-R", koi8rLetters()}, {u"CP866 (DOS)", cp866Letters()}};
+        // The code page the text reads best in, if that is clearly better than Windows-1251.
+        const char16_t* best = nullptr;
+        std::u16string bestText;
+        double bestFit = read.fit + 0.4;
         for (const auto& [name, table] : others) {
-            const std::u16string decoded = decodeWith(bytes, table);
+            std::u16string decoded = decodeWith(bytes, table);
             const LetterShare other = russianLetterShare(decoded);
-            if (other.letters >= 12 && other.common >= 0.45 && other.common > read.common + 0.15) {
-                return garbled(0,
-                               u"Файл, похоже, сохранён в кодировке " + std::u16string(name) +
-                                   u": игра прочитает " + sample(decoded) + u" как " +
-                                   sample(text.text) + u".",
-                               saveAgain);
+            if (other.letters >= 12 && other.fit > bestFit) {
+                best = name;
+                bestFit = other.fit;
+                bestText = std::move(decoded);
             }
+        }
+        if (best) {
+            return garbled(0,
+                           u"Файл, похоже, сохранён в кодировке " + std::u16string(best) +
+                               u": игра прочитает " + sample(bestText) + u" как " +
+                               sample(text.text) + u".",
+                           saveAgain);
         }
     }
     const std::size_t invisible =

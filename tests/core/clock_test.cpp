@@ -1,21 +1,14 @@
 // The levels, the level clock with its time-out, and the time each player uses.
-#include "game/timetext.h"
 #include "support/gamefixture.h"
-#include "support/gamesnapshot.h"
-
-#include <algorithm>
 
 namespace vatro::testing {
 namespace {
 
-const std::u16string TimeOutText = u"Ваше время истекло, нажмите -Результат-";
+const std::string TimeOutText = "Ваше время истекло, нажмите -Результат-";
 
 class Clock : public GameTest {
 protected:
-    bool timedOut() const {
-        const auto lines = printed();
-        return std::find(lines.begin(), lines.end(), TimeOutText) != lines.end();
-    }
+    bool timedOut() const { return screen().find(TimeOutText) != std::string::npos; }
     bool anyLevel() {
         return form().Option1.Value() || form().Option2.Value() || form().Option3.Value();
     }
@@ -23,52 +16,38 @@ protected:
     void idleKey() { form().Grid1.keyPress(65, 0); }
 };
 
-TEST(TimeText, HoursWithoutLeadingZeroMinutesAndSecondsWithTwoDigits) {
-    EXPECT_EQ(timeText(0), u"0:00:00");
-    EXPECT_EQ(timeText(307), u"0:05:07");
-    EXPECT_EQ(timeText(3725), u"1:02:05");
-    EXPECT_EQ(timeText(36000), u"10:00:00");
-    EXPECT_EQ(timeText(86399), u"23:59:59");
-}
-
-// "Мастер" has the limit "0:00:60"; compared as text it is reached when the clock reads 0:01:00.
+// "Мастер" has the limit "0:00:60": compared as text, it is reached when the clock reads 0:01:00.
 TEST_F(Clock, EachLevelTimesOutExactlyAtItsLimit) {
-    struct Level {
+    const struct {
         int option;
-        const char16_t* limit;
+        const char16_t *limit, *before, *at;
         int seconds;
-    };
-    for (const Level level :
-         {Level{1, u"0:10:00", 600}, Level{2, u"0:00:60", 60}, Level{3, u"0:05:00", 300}}) {
+    } levels[] = {{1, u"0:10:00", u"0:09:59", u"0:10:00", 600},
+                  {2, u"0:00:60", u"0:00:59", u"0:01:00", 60},
+                  {3, u"0:05:00", u"0:04:59", u"0:05:00", 300}};
+    for (const auto& level : levels) {
         SCOPED_TRACE(level.seconds);
-        Form1& f = start();
-        registerPlayer(u"Иванов");
-        chooseLevel(level.option);
+        Form1& f = play(&Form1::Command8, level.option);
         EXPECT_EQ(f.TimeLimit, level.limit);
-        f.Command8.click();
         tickAfter(level.seconds - 1);
-        EXPECT_EQ(f.Text2.Text, timeText(level.seconds - 1));
+        EXPECT_EQ(f.Text2.Text, level.before);
         EXPECT_TRUE(f.Grid1.isReachable());
         EXPECT_FALSE(timedOut());
-
-        f.Command2.click();
         tickAfter(1);
-        EXPECT_EQ(f.Text2.Text, timeText(level.seconds));
-        ASSERT_TRUE(timedOut());
-        // The question stays on screen; the message comes below it.
-        EXPECT_EQ(printed().size(), 2u);
-        EXPECT_EQ(shownControls(f), "Command1 Command10 Command2 Command3 Command4 Command5 "
-                                    "Command6 Command7 Command8 Command9 Option1 Option2 "
-                                    "Option3 Text2");
-        // "Новый игрок" stays disabled as the game left it.
-        EXPECT_EQ(disabledControls(f), "Command2 Command6 Command7 Command8 Command9 Grid1 Grid2");
+        EXPECT_EQ(f.Text2.Text, level.at);
+        // The question stays on screen; "Новый игрок" stays disabled as the game left it.
+        EXPECT_EQ(screen(), "{darkgreen}" + question(1) + "\n" + TimeOutText);
+        EXPECT_EQ(controlStates(f), "Command1 Command10 Command2 Command3 Command4 Command5 "
+                                    "Command6 Command7 Command8 Command9 Option1 Option2 Option3 "
+                                    "Text2 | disabled: Command2 Command6 Command7 Command8 "
+                                    "Command9 Grid1 Grid2");
         EXPECT_FALSE(anyLevel());
         EXPECT_EQ(f.TimeLimit, u"0:00:00");
         EXPECT_DOUBLE_EQ(f.StartTime * 86400, host.clock);
     }
 }
 
-// Without a level the clock only counts; a time-out comes again only once a level is chosen.
+// Without a level the clock only counts; a level chosen past its limit times out at once.
 TEST_F(Clock, NoSecondTimeOutUntilALevelIsChosenAgain) {
     Form1& f = start();
     chooseLevel(2);
@@ -77,26 +56,24 @@ TEST_F(Clock, NoSecondTimeOutUntilALevelIsChosenAgain) {
     f.surface.Cls();
     tickAfter(1);
     EXPECT_EQ(f.Text2.Text, u"0:00:01");
-    tickAfter(3600);
-    EXPECT_EQ(f.Text2.Text, u"1:00:01");
+    tickAfter(3600 + 2 * 60 + 4);
+    EXPECT_EQ(f.Text2.Text, u"1:02:05");
+    tickAfter(9 * 3600);
+    EXPECT_EQ(f.Text2.Text, u"10:02:05");
     EXPECT_FALSE(timedOut());
 
-    // A level chosen after its limit has passed times out on the next tick, with no game.
     chooseLevel(3);
     EXPECT_FALSE(timedOut());
     f.Timer1.tick();
     EXPECT_TRUE(timedOut());
-    EXPECT_EQ(f.Text2.Text, u"1:00:01");
+    EXPECT_EQ(f.Text2.Text, u"10:02:05");
     f.Timer1.tick();
     EXPECT_EQ(f.Text2.Text, u"0:00:00");
 }
 
 // Ticks go on while the name box waits, so the limit can run out before the name is typed.
 TEST_F(Clock, TimeOutWhileTheNameBoxIsOpen) {
-    Form1& f = start();
-    registerPlayer(u"Иванов");
-    chooseLevel(2);
-    f.Command8.click();
+    Form1& f = play(&Form1::Command8, 2);
     tickAfter(30);
     f.Command10.click(); // brings "Новый игрок" back; the level and its limit stay
     host.whileNameBoxOpen = [&] {
@@ -104,21 +81,18 @@ TEST_F(Clock, TimeOutWhileTheNameBoxIsOpen) {
         EXPECT_FALSE(timedOut());
         tickAfter(1);
         EXPECT_TRUE(timedOut());
-        EXPECT_FALSE(f.Command2.Enabled || f.Command7.Enabled);
     };
     registerPlayer(u"Петров");
-    EXPECT_EQ(f.PlayerNo, 2);
     EXPECT_EQ(f.PlayerName(2), u"Петров");
-    // The rest of "Новый игрок" clears the message and enables only "Игра1" and "Игра2".
-    EXPECT_EQ(printed(),
-              (std::vector<std::u16string>{u"Нажмте -Сброс-, затем выберите Уровень и -Игру-"}));
+    EXPECT_EQ(screen(), "Нажмте -Сброс-, затем выберите Уровень и -Игру-");
     EXPECT_FALSE(f.Command2.Enabled || f.Command7.Enabled);
     EXPECT_TRUE(f.Command8.Enabled && f.Command9.Enabled);
     EXPECT_FALSE(anyLevel());
     EXPECT_EQ(f.TimeLimit, u"0:00:00");
 }
 
-TEST_F(Clock, TrainingRunsUnderALevelChosenBeforeAndWithoutOneNeverTimesOut) {
+// "Обучалка" times out only under a level chosen before it; a new level keeps the start.
+TEST_F(Clock, TrainingAndLevelChangesTimeOutFromTheGamesStart) {
     Form1& f = start();
     registerPlayer(u"Иванов");
     f.Command10.click();
@@ -131,78 +105,49 @@ TEST_F(Clock, TrainingRunsUnderALevelChosenBeforeAndWithoutOneNeverTimesOut) {
     EXPECT_FALSE(timedOut());
     tickAfter(1);
     EXPECT_TRUE(timedOut());
-}
 
-TEST_F(Clock, ChangingTheLevelMidGameKeepsTheClockStart) {
-    Form1& f = start();
-    registerPlayer(u"Иванов");
     chooseLevel(1);
-    f.Command8.click();
-    const double startTime = f.StartTime;
+    f.Command10.click();
     tickAfter(200);
-    f.backgroundClick(); // shows the level options, hides the board
+    f.backgroundClick();
+    f.backgroundClick(); // the second click shows the level options
     chooseLevel(3);
-    f.backgroundClick(); // and back to the board
+    f.backgroundClick(); // and this one the grids
     EXPECT_EQ(f.TimeLimit, u"0:05:00");
-    EXPECT_EQ(f.StartTime, startTime);
     tickAfter(99);
     EXPECT_FALSE(timedOut());
     tickAfter(1);
     EXPECT_TRUE(timedOut());
 }
 
-// Across midnight the clock and the time used count on; nothing turns negative.
-TEST_F(Clock, AGameAcrossMidnightCountsOn) {
-    host.clock = 86400 - 30;
-    Form1& f = start();
-    registerPlayer(u"Иванов");
-    chooseLevel(2);
-    f.Command8.click();
-    tickAfter(45);
-    ASSERT_LT(host.clock, 60);
-    EXPECT_EQ(f.Text2.Text, u"0:00:45");
-    EXPECT_FALSE(timedOut());
-    idleKey();
-    EXPECT_EQ(f.MinutesUsed(1), u" 0");
-    EXPECT_EQ(f.SecondsUsed(1), u" 45");
-    tickAfter(14);
-    EXPECT_FALSE(timedOut());
-    tickAfter(1);
-    EXPECT_TRUE(timedOut());
-}
-
-// The time used runs from the start of the game to the latest key or press in a grid.
+// The time used runs from the game's start to the last grid event, for registered players.
 TEST_F(Clock, TimeUsedIsStoredInWholeMinutesAndRemainingSeconds) {
     Form1& f = start();
-    registerPlayer(u"Иванов");
-    struct Case {
-        double seconds;
-        const char16_t* minutes;
-        const char16_t* rest;
-    };
-    for (const Case c : {Case{59.9, u" 0", u" 59"}, Case{120, u" 2", u" 0"},
-                         Case{125.4, u" 2", u" 5"}, Case{0.2, u" 0", u" 0"}}) {
-        host.clock = 43200;
-        f.Command10.click();
-        EXPECT_EQ(f.StartTimer, 43200);
-        host.advance(c.seconds);
-        idleKey();
-        EXPECT_EQ(f.MinutesUsed(1), c.minutes) << c.seconds;
-        EXPECT_EQ(f.SecondsUsed(1), c.rest) << c.seconds;
-    }
-    EXPECT_EQ(f.MinutesUsed(2), u"0");
-}
-
-// With nobody registered there is no slot to record the time in.
-TEST_F(Clock, NothingIsRecordedBeforeAPlayerRegisters) {
-    Form1& f = start();
     f.backgroundClick();
-    f.backgroundClick(); // the grids are back, though nobody has registered
+    f.backgroundClick();
     ASSERT_TRUE(f.Grid1.isReachable());
     host.advance(10);
     idleKey();
-    EXPECT_EQ(f.MinutesUsed(1), u"0");
-    EXPECT_EQ(f.SecondsUsed(1), u"0");
+    EXPECT_EQ(f.MinutesUsed(1) + u"|" + f.SecondsUsed(1), u"0|0");
+
+    registerPlayer(u"Иванов");
+    const struct {
+        double start, seconds;
+        const char16_t *clock, *used;
+    } cases[] = {{43200, 59.9, u"0:00:59", u" 0| 59"},
+                 {43200, 120, u"0:02:00", u" 2| 0"},
+                 {43200, 125.4, u"0:02:05", u" 2| 5"},
+                 {43200, 0.2, u"0:00:00", u" 0| 0"},
+                 {86400 - 30, 45, u"0:00:45", u" 0| 45"}};
+    for (const auto& c : cases) {
+        host.clock = c.start;
+        f.Command10.click();
+        tickAfter(c.seconds);
+        idleKey();
+        EXPECT_EQ(f.Text2.Text, c.clock) << c.seconds;
+        EXPECT_EQ(f.MinutesUsed(1) + u"|" + f.SecondsUsed(1), c.used) << c.seconds;
+    }
+    EXPECT_EQ(f.MinutesUsed(2), u"0");
 }
 
 } // namespace

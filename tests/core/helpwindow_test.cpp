@@ -1,3 +1,4 @@
+// The help window ("Справка") and the credits window ("Об авторах").
 #include "support/gamefixture.h"
 
 #include "game/textcodec.h"
@@ -5,101 +6,68 @@
 namespace vatro::testing {
 namespace {
 
-const std::vector<std::u16string> Instructions = {
-    u" После нажатия кнопки -Пуск-,",
-    u" кликни левой кнопкой мышки букву или слово из списка,",
-    u" чтобы слово сравнить с ответом,",
-    u" жми среднюю кнопку мышки или -Ввод- или -Пробел-",
-    u" Правой кнопкой можно убрать последнюю букву",
-    u" или слово, а кнопкой -Очистка- стереть всё слово.",
-    u"",
-    u"Щёлкни мышкой по данному окну",
-};
+const std::string Instructions = "{blue} После нажатия кнопки -Пуск-,\n"
+                                 "{blue} кликни левой кнопкой мышки букву или слово из списка,\n"
+                                 "{blue} чтобы слово сравнить с ответом,\n"
+                                 "{blue} жми среднюю кнопку мышки или -Ввод- или -Пробел-\n"
+                                 "{blue} Правой кнопкой можно убрать последнюю букву\n"
+                                 "{blue} или слово, а кнопкой -Очистка- стереть всё слово.\n"
+                                 "\n"
+                                 "{red}Щёлкни мышкой по данному окну";
 
-class HelpWindowTest : public GameTest {
+class Windows : public GameTest {
 protected:
     HelpWindow& help() { return form().Form2; }
-    std::vector<std::u16string> helpLines() { return help().surface.texts(); }
 };
 
-TEST_F(HelpWindowTest, OpensWithBlueInstructionsAndARedClickHint) {
+// The button and the menu entry show one window, printed when it is first created.
+TEST_F(Windows, HelpOpensOnceWithBlueInstructionsAndItsButtonKeepsToTheCorner) {
     start();
     form().Command4.click();
     ASSERT_TRUE(help().Visible());
     EXPECT_EQ(help().Caption, u"Ватро1");
-    EXPECT_EQ(helpLines(), Instructions);
-    const auto lines = help().surface.lines();
-    for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(lines[n].runs.at(0).color, colors::Blue);
-    EXPECT_EQ(lines[7].runs.at(0).color, colors::Red);
+    EXPECT_EQ(look(help().surface), Instructions);
     EXPECT_EQ(help().surface.ForeColor(), colors::Black);
-}
-
-TEST_F(HelpWindowTest, ButtonAndMenuOpenTheSameSingleWindowPrintedOnce) {
-    start();
-    form().Command4.click();
     form().Ватро2.click();
     form().Command4.click();
-    EXPECT_TRUE(help().Visible());
-    EXPECT_EQ(helpLines().size(), Instructions.size());
+    EXPECT_EQ(look(help().surface), Instructions);
+
+    EXPECT_EQ(std::pair(help().Command1.Left, help().Command1.Top),
+              std::pair(8985.0 - 3700, 3690.0 - 700));
+    help().resizeClient(8985 + 500, 3690 + 500);
+    EXPECT_EQ(std::pair(help().Command1.Left, help().Command1.Top),
+              std::pair(8985.0 - 3200, 3690.0 - 200));
 }
 
-TEST_F(HelpWindowTest, ExtraHelpPrintsEveryFieldAsALineWithALeadingBlank) {
+// Each field prints as a line with a leading blank; a mouse-up brings the help back.
+TEST_F(Windows, ExtraHelpPrintsTheTeachersFileOrSaysItIsMissing) {
     quiz.write("Справка1.txt", u"Первая строка, вторая часть\r\n\"Строка, с запятой\"\r\n");
     start();
     form().Command4.click();
     help().Command1.click();
-    EXPECT_EQ(helpLines(), (std::vector<std::u16string>{u" Первая строка", u" вторая часть",
-                                                        u" Строка, с запятой"}));
+    EXPECT_EQ(look(help().surface), " Первая строка\n вторая часть\n Строка, с запятой");
     EXPECT_EQ(help().HelpLine, u"Строка, с запятой");
-    // Releasing a mouse button over the window brings the instructions back.
     help().backgroundMouseUp(2, 0, 10, 10);
-    EXPECT_EQ(helpLines(), Instructions);
-}
+    EXPECT_EQ(look(help().surface), Instructions);
+    help().backgroundClick();
+    EXPECT_FALSE(help().Visible());
 
-TEST_F(HelpWindowTest, EmptyHelpFileClearsTheWindow) {
     quiz.write("Справка1.txt", u"");
-    start();
     form().Command4.click();
     help().Command1.click();
-    EXPECT_TRUE(helpLines().empty());
-}
+    EXPECT_EQ(look(help().surface), "");
 
-TEST_F(HelpWindowTest, MissingHelpFileIsNamedOnTheWindowAndTheGameGoesOn) {
-    start();
-    form().Command4.click();
+    // Without the file the window says which file is missing where; the game goes on.
+    quiz.remove("Справка1.txt");
     help().Command1.click();
-    const auto lines = helpLines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], u" Не найден файл «Справка1.txt».");
-    EXPECT_NE(lines[1].find(utf8ToUtf16(quiz.path().string())), std::u16string::npos);
+    EXPECT_EQ(look(help().surface),
+              " Не найден файл «Справка1.txt».\n Папка: «" + utf8(displayPath(quiz.path())) + "».");
     EXPECT_TRUE(host.errors.empty());
     EXPECT_EQ(host.endRequests, 0);
 }
 
-TEST_F(HelpWindowTest, ClickReprintsThenHidesAndTheNextOpeningShowsInstructions) {
-    quiz.write("Справка1.txt", u"Текст");
-    start();
-    form().Command4.click();
-    help().Command1.click();
-    help().backgroundMouseUp(1, 0, 0, 0);
-    help().backgroundClick();
-    EXPECT_FALSE(help().Visible());
-    form().Command4.click();
-    EXPECT_EQ(helpLines(), Instructions);
-}
-
-TEST_F(HelpWindowTest, ButtonKeepsItsDistanceFromTheCorner) {
-    start();
-    form().Command4.click();
-    EXPECT_EQ(help().Command1.Top, 3690 - 700);
-    EXPECT_EQ(help().Command1.Left, 8985 - 3700);
-    help().resizeClient(8985 + 500, 3690 + 500);
-    EXPECT_EQ(help().Command1.Top, 3690 - 200);
-    EXPECT_EQ(help().Command1.Left, 8985 - 3200);
-}
-
-TEST_F(HelpWindowTest, ClosedWindowIsCreatedAnewNextTime) {
+// A window closed with its own button is created anew, in the colours of a new one.
+TEST_F(Windows, HelpClosedWithItsOwnButtonComesBackAsNew) {
     quiz.write("Справка1.txt", u"Текст");
     start();
     form().Command4.click();
@@ -107,16 +75,15 @@ TEST_F(HelpWindowTest, ClosedWindowIsCreatedAnewNextTime) {
     help().unload();
     EXPECT_FALSE(help().Visible());
     form().Ватро2.click();
-    EXPECT_EQ(helpLines(), Instructions);
+    EXPECT_EQ(look(help().surface), Instructions);
 }
 
-class CreditsWindowTest : public GameTest {};
-
-TEST_F(CreditsWindowTest, EightLinesBesideAndBelowThePortraitPrintedOnce) {
-    start();
-    form().Ватро3.click();
-    form().Ватро3.click();
-    CreditsWindow& credits = form().Form7;
+// Five lines beside the portrait and three below it, printed once; "Редактор" does nothing.
+TEST_F(Windows, CreditsShowEightBlueLinesBesideAndBelowThePortrait) {
+    Form1& f = start();
+    f.Ватро3.click();
+    f.Ватро3.click();
+    CreditsWindow& credits = f.Form7;
     ASSERT_TRUE(credits.Visible());
     EXPECT_EQ(credits.Caption, u"Ватро6");
     const auto lines = credits.surface.lines();
@@ -132,16 +99,12 @@ TEST_F(CreditsWindowTest, EightLinesBesideAndBelowThePortraitPrintedOnce) {
     EXPECT_NE(lines[0].text().find(u"Команда Ватро"), std::u16string::npos);
     credits.backgroundClick();
     EXPECT_FALSE(credits.Visible());
-    form().Ватро3.click();
+    f.Ватро3.click();
     EXPECT_EQ(credits.surface.lines().size(), 8u);
-}
 
-TEST_F(CreditsWindowTest, EditorMenuEntryDoesNothing) {
-    Form1& f = start();
-    const auto shown = printed();
     f.Ватро4.click();
-    EXPECT_EQ(printed(), shown);
-    EXPECT_FALSE(f.Form2.Visible() || f.Form7.Visible());
+    EXPECT_EQ(screen(), "");
+    EXPECT_FALSE(f.Form2.Visible());
 }
 
 } // namespace

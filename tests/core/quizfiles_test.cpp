@@ -15,45 +15,26 @@ std::vector<std::u16string> numbered(int count, const std::u16string& prefix = u
 
 class QuizFiles : public GameTest {};
 
-TEST_F(QuizFiles, AFullLetterFileFillsTheWholeBoardRowByRow) {
-    quiz.writeLetters(numbered(340));
-    Form1& f = start();
-    for (int row = 1; row <= 17; ++row) {
-        for (int col = 1; col <= 20; ++col) {
-            const std::u16string expected = decimal((row - 1) * 20 + col);
-            EXPECT_EQ(f.Letters(row, col), expected);
-            EXPECT_EQ(f.Grid1.TextMatrix(row, col), expected);
-        }
-    }
-    EXPECT_EQ(f.LetterRows, 17);
-    EXPECT_EQ(f.LetterCol, 20);
-
-    quiz.writeLetters(numbered(40, u"н"));
-    f.Command7.click();
-    EXPECT_EQ(f.Grid1.TextMatrix(2, 20), u"н40");
-    EXPECT_EQ(f.Grid1.TextMatrix(3, 1), u"41"); // rows not reached keep what they showed
-    EXPECT_EQ(f.Letters(17, 20), u"340");
-}
-
 // The display pass writes, in every row, only as many columns as the last row holds.
-TEST_F(QuizFiles, AShortLastRowLimitsTheColumnsShownInEveryRow) {
+TEST_F(QuizFiles, LettersFillTheBoardRowByRowAndShowOnlyTheColumnsOfTheLastRow) {
     quiz.writeLetters(numbered(340, u"с"));
     Form1& f = start();
+    for (int n = 1; n <= 340; ++n) {
+        const int row = (n - 1) / 20 + 1, col = (n - 1) % 20 + 1;
+        EXPECT_EQ(f.Letters(row, col), u"с" + decimal(n));
+        EXPECT_EQ(f.Grid1.TextMatrix(row, col), u"с" + decimal(n));
+    }
+
     quiz.writeLetters(numbered(45));
     f.Command7.click();
     EXPECT_EQ(f.LetterRows, 3);
     EXPECT_EQ(f.LetterCol, 5);
-    for (int n = 1; n <= 45; ++n)
-        EXPECT_EQ(f.Letters((n - 1) / 20 + 1, (n - 1) % 20 + 1), decimal(n));
-    EXPECT_EQ(f.Letters(3, 6), u"с46");
-    for (int row = 1; row <= 3; ++row) {
-        for (int col = 1; col <= 20; ++col) {
-            const int n = (row - 1) * 20 + col;
-            EXPECT_EQ(f.Grid1.TextMatrix(row, col), col <= 5 ? decimal(n) : u"с" + decimal(n))
-                << row << "," << col;
-        }
+    for (int n = 1; n <= 340; ++n) {
+        const int row = (n - 1) / 20 + 1, col = (n - 1) % 20 + 1;
+        EXPECT_EQ(f.Letters(row, col), (n <= 45 ? u"" : u"с") + decimal(n));
+        EXPECT_EQ(f.Grid1.TextMatrix(row, col), (n <= 45 && col <= 5 ? u"" : u"с") + decimal(n))
+            << row << "," << col;
     }
-    EXPECT_EQ(f.Grid1.TextMatrix(4, 1), u"с61");
 }
 
 TEST_F(QuizFiles, AnswersAreListedInFileOrderAndAShorterListLeavesTheRestBehind) {

@@ -1,133 +1,105 @@
-#include "support/playtest.h"
-
-#include <algorithm>
+// Whole games in each mode, from the first question to the result, character for character.
+#include "support/gamefixture.h"
 
 namespace vatro::testing {
 namespace {
 
-class WholeGame : public PlayTest {};
+class WholeGame : public GameTest {};
+
+const std::string ClearHint = " Нажмите -Очистку- затем -Пуск-";
 
 TEST_F(WholeGame, LetterGameFromTheFirstQuestionToTheResult) {
-    start();
-    Form1& f = form();
-    registerPlayer(u"Иванов");
-    chooseLevel(1);
-    f.Command8.click();
-    EXPECT_TRUE(f.Grid1.Visible);
-    EXPECT_FALSE(f.Grid2.Visible);
-
-    f.Command2.click();
+    Form1& f = play(&Form1::Command8);
+    EXPECT_TRUE(f.Grid1.Visible && !f.Grid2.Visible);
+    EXPECT_EQ(screen(), "{darkgreen}" + question(1));
     spell(u"ОМ");
     pressGrid1(mouse::Middle);
-    EXPECT_EQ(printed(), (Texts{questionLine(1), u"ОМ", u"ВЕРНО"}));
+    EXPECT_EQ(screen(), question(1) + "\n{red}ОМ\n{bold}ВЕРНО");
+    // A word is judged once: submitting it again only shows the hint.
+    pressGrid1(mouse::Middle);
+    EXPECT_EQ(screen(), ClearHint);
+    f.Grid1.keyPress(key::Space, 0);
+    EXPECT_EQ(screen(), ClearHint);
+
     f.Command2.click();
     spell(u"ВОЛЬТ");
     f.Grid1.keyPress(key::Return, 0);
-    EXPECT_EQ(printed(), (Texts{questionLine(2), u"ВОЛЬТ", u"ВЕРНО"}));
+    EXPECT_EQ(screen(), question(2) + "\n{red}ВОЛЬТ\n{bold}ВЕРНО");
     f.Command2.click();
     spell(u"ТО");
     f.Grid1.keyPress(key::Space, 0);
-    EXPECT_EQ(printed(), (Texts{questionLine(3), u"ТО", u"ОШИБКА"}));
+    EXPECT_EQ(screen(), question(3) + "\n{red}ТО\n{bold}ОШИБКА");
 
     f.Command5.click();
-    EXPECT_EQ(styledLine(f.surface, 0),
-              (Runs{styled(u" Из "), styled(u" 3 ", colors::Red), styled(u"вопросов")}));
-    EXPECT_EQ(styledLine(f.surface, 1),
-              (Runs{styled(u" Вы набрали баллов"), styled(u" 2 ", colors::Red),
-                    atZone(u"сделали ошибок"), styled(u" 1 ", colors::Red)}));
-    EXPECT_EQ(styledLine(f.surface, 2),
-              (Runs{styled(u" Ваша оценка "), styled(u" 3 ", colors::Red)}));
-    EXPECT_EQ(printed().size(), 3u);
+    EXPECT_EQ(screen(), " Из {red} 3 {black}вопросов\n"
+                        " Вы набрали баллов{red} 2 {zone}{black}сделали ошибок{red} 1 \n"
+                        " Ваша оценка {red} 3 ");
     EXPECT_EQ(f.surface.ForeColor(), colors::Black);
     EXPECT_TRUE(f.Form5.Visible());
     EXPECT_TRUE(f.Command6.Enabled);
-
     // The result empties the word, so the right button has nothing to take back.
     pressGrid1(mouse::Right);
-    EXPECT_EQ(f.Answer, u"");
-    EXPECT_EQ(f.Letters(1, 9), u"");
-
+    EXPECT_EQ(f.Answer + f.Letters(1, 9), u"");
     f.Command2.click();
-    EXPECT_EQ(printed(), (Texts{u"ВСЁ", u"Выбери игру"}));
-    EXPECT_EQ(f.Points(1), 2);
-    EXPECT_EQ(f.Mistakes(1), 1);
+    EXPECT_EQ(screen(), "{darkgreen}ВСЁ\n{darkgreen}Выбери игру");
 }
 
-// Two questions answered with each other's word; a word put back returns to its row.
+// A wrong word taken from the list can be put back and taken again for its own question.
 TEST_F(WholeGame, WordGameOfATeamEndsInItsRatingLine) {
-    writeUnitsQuiz(9);
-    const std::vector<std::u16string> words = UnitsQuiz::answers(9);
-    const std::vector<std::u16string> questions = UnitsQuiz::questions(9);
     start();
     Form1& f = form();
     registerPlayer(u"Команда");
     chooseLevel(1);
     f.Command9.click();
-    EXPECT_FALSE(f.Grid1.Visible);
-    EXPECT_TRUE(f.Grid2.Visible);
-    std::vector<std::u16string> listed;
-    for (int row = 1; row <= 9; ++row)
-        listed.push_back(f.Grid2.TextMatrix(row, 1));
-    std::vector<std::u16string> sorted = words;
-    std::sort(listed.begin(), listed.end());
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(listed, sorted); // each word once, in the shuffled order
-    EXPECT_EQ(f.Grid2.TextMatrix(10, 1), u"");
-
-    for (std::size_t q = 0; q < 7; ++q) {
-        f.Command2.click();
-        pressWord(rowShowing(words[q]));
-        pressGrid2(mouse::Middle);
-        EXPECT_EQ(printed(), (Texts{questionLine(int(q) + 1, questions[q]), words[q], u"ВЕРНО"}));
-    }
+    EXPECT_TRUE(!f.Grid1.Visible && f.Grid2.Visible);
     f.Command2.click();
-    const int row9 = rowShowing(words[8]);
-    pressWord(row9);
+    pressWord(rowShowing(u"ОМ"));
     pressGrid2(mouse::Middle);
-    EXPECT_EQ(printed().back(), u"ОШИБКА");
+    EXPECT_EQ(screen(), question(1) + "\n{red}ОМ\n{bold}ВЕРНО");
+    f.Command2.click();
+    const int row = rowShowing(u"ТОК");
+    pressWord(row);
+    pressGrid2(mouse::Middle);
+    EXPECT_EQ(screen(), question(2) + "\n{red}ТОК\n{bold}ОШИБКА");
     pressGrid2(mouse::Right);
-    EXPECT_EQ(f.Grid2.TextMatrix(row9, 1), words[8]);
+    EXPECT_EQ(f.Grid2.TextMatrix(row, 1), u"ТОК");
     f.Command2.click();
-    pressWord(rowShowing(words[7]));
+    pressWord(row);
     host.advance(3 * 60 + 25);
-    pressGrid2(mouse::Middle);
-    EXPECT_EQ(printed(), (Texts{questionLine(9, questions[8]), words[7], u"ОШИБКА"}));
+    f.Grid2.keyPress(key::Return, 0);
+    EXPECT_EQ(screen(), question(3) + "\n{red}ТОК\n{bold}ВЕРНО");
 
     f.Command2.click();
     f.Command5.click();
-    EXPECT_EQ(f.Percent, 77);
-    EXPECT_TRUE(f.Form4.Visible());
+    EXPECT_EQ(f.Percent, 66);
+    EXPECT_TRUE(f.Form5.Visible());
     f.Ватро123.click();
-    EXPECT_EQ(printed(), (Texts{u"Команда набрал  7  баллов, 2 ошибок за  3мин  25с Оценка 4 "}));
+    EXPECT_EQ(screen(), "Команда набрал  2  баллов, 1 ошибок за  3мин  25с Оценка 3 ");
 }
 
 // In training both grids serve one word; with both shown no grade is given.
 TEST_F(WholeGame, TrainingGameTakesWordsAndLettersAndGivesNoGrade) {
-    trainingGame();
-    Form1& f = form();
-    EXPECT_TRUE(f.Grid1.Visible);
-    EXPECT_TRUE(f.Grid2.Visible);
-
+    Form1& f = play(&Form1::Command10);
+    EXPECT_TRUE(f.Grid1.Visible && f.Grid2.Visible);
     pressWord(1);
     pressGrid2(mouse::Middle);
-    EXPECT_EQ(printed(), (Texts{questionLine(1), u"ОМ", u"ВЕРНО"}));
+    EXPECT_EQ(screen(), question(1) + "\n{red}ОМ\n{bold}ВЕРНО");
     f.Command2.click();
     spell(u"ВОЛЬТ");
     f.Grid2.keyPress(key::Return, 0);
-    EXPECT_EQ(printed(), (Texts{questionLine(2), u"ВОЛЬТ", u"ВЕРНО"}));
+    EXPECT_EQ(screen(), question(2) + "\n{red}ВОЛЬТ\n{bold}ВЕРНО");
     f.Command2.click();
     pressWord(3);
     spell(u"А");
     pressGrid1(mouse::Middle);
-    EXPECT_EQ(printed(), (Texts{questionLine(3), u"ТОКА", u"ОШИБКА"}));
-    EXPECT_EQ(f.Answers(1), u"");
-    EXPECT_EQ(f.Answers(2), u"ВОЛЬТ");
-    EXPECT_EQ(f.Answers(3), u"ТОК");
+    EXPECT_EQ(screen(), question(3) + "\n{red}ТОКА\n{bold}ОШИБКА");
+    EXPECT_EQ(f.Answers(1) + u"|" + f.Answers(2) + u"|" + f.Answers(3), u"|ВОЛЬТ|ТОК");
 
     f.Command2.click();
     f.Command5.click();
-    EXPECT_EQ(printed(), (Texts{u" Из  3 вопросов", u" Вы набрали баллов 2 \tсделали ошибок 1 ",
-                                u" Ваша оценка  0 "}));
+    EXPECT_EQ(printed(), (std::vector<std::u16string>{u" Из  3 вопросов",
+                                                      u" Вы набрали баллов 2 \tсделали ошибок 1 ",
+                                                      u" Ваша оценка  0 "}));
     EXPECT_FALSE(f.Form3.Visible() || f.Form4.Visible() || f.Form5.Visible() || f.Form6.Visible());
 }
 

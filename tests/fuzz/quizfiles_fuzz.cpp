@@ -1,20 +1,21 @@
-// Coverage-guided fuzzing of the quiz files: the reader on its own, then the whole game
-// started on three files made of the input and played through a short scripted game.
-#include "quizinput.h"
-
-#include "game/form1.h"
-#include "game/quizreader.h"
+// Coverage-guided fuzzing of the quiz files: the reader on its own, then three files made of
+// the input, which the checker checks and the game plays through, the files swapped about
+// during play. Built with VATRO_FUZZ_SEEDS, it writes the seed inputs instead.
+#include "game/quizcheck.h"
+#include "game/quizfiles.h"
 #include "game/textcodec.h"
 #include "support/fakehost.h"
 #include "support/gamesnapshot.h"
-#include "ui/controls/keycodes.h"
+#include "support/hostilequiz.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <string_view>
+#include <iostream>
+#include <iterator>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -22,201 +23,144 @@ namespace {
 using namespace vatro;
 namespace fs = std::filesystem;
 
+// One input: a byte that steers the game, then the bytes of vatro.txt, vatroo.txt and
+// vatrov.txt, parted by two ASCII record separators (bytes no teacher's file holds). A file
+// the input has no part for is empty; one whose bit is set in the steering byte is missing.
+struct QuizInput {
+    static constexpr std::string_view Separator = "\x1E\x1E";
+    static constexpr std::uint8_t LevelMask = 0x03; // none, "User1", "Мастер", "User2"
+    static constexpr std::uint8_t PickWrong = 0x08; // any word or letter, not the right one
+    static constexpr std::uint8_t TimeOut = 0x10;   // the clock runs past the limit mid-game
+    static constexpr int MissingShift = 5;          // bits 5..7
+
+    std::uint8_t steering = 0;
+    std::array<std::optional<std::string>, 3> files;
+
+    static QuizInput parse(std::string_view data) {
+        QuizInput input;
+        input.steering = data.empty() ? 0 : static_cast<std::uint8_t>(data[0]);
+        std::string_view rest = data.substr(data.empty() ? 0 : 1);
+        for (std::size_t n = 0; n < 3; ++n) {
+            const std::size_t end = n < 2 ? rest.find(Separator) : std::string_view::npos;
+            if ((input.steering >> (MissingShift + n) & 1) == 0)
+                input.files[n] = std::string(rest.substr(0, end));
+            rest = end == std::string_view::npos ? "" : rest.substr(end + Separator.size());
+        }
+        return input;
+    }
+    std::string serialize() const {
+        std::string data(1, static_cast<char>(steering & ((1 << MissingShift) - 1)));
+        for (std::size_t n = 0; n < 3; ++n) {
+            data += (n > 0 ? std::string(Separator) : "") + files[n].value_or("");
+            if (!files[n])
+                data[0] = static_cast<char>(data[0] | 1 << (MissingShift + n));
+        }
+        return data;
+    }
+};
+
 // A broken rule is a crash, so that the fuzzer keeps the input that broke it.
-void require(bool holds, const char* rule) {
+void require(bool holds, const std::string& rule) {
     if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", rule);
+        std::fprintf(stderr, "broken: %s\n", rule.c_str());
         std::abort();
     }
 }
 
 fs::path g_folder;
+const QuizFileInfo Files[] = {LettersFileInfo, AnswersFileInfo, QuestionsFileInfo};
 
-void removeFolder() {
-    std::error_code ignored;
-    fs::remove_all(g_folder, ignored);
-}
-
-const char* const FileNames[] = {"vatro.txt", "vatroo.txt", "vatrov.txt"};
-// How many records each file may hold: the board, the word list, the questions.
-const std::size_t Capacities[] = {340, 49, 50};
-
-bool allReadable() {
+// Writes the files and tells what the game's reader makes of them: 0 when it reads them
+// all, 1 when one holds too much, 2 when one cannot be read at all.
+int writeFiles(const QuizInput& input) {
+    int refusal = 0;
     for (std::size_t n = 0; n < 3; ++n) {
-        if (!readFieldFile(g_folder, FileNames[n], Capacities[n]).ok())
-            return false;
+        fs::remove(g_folder / Files[n].name);
+        if (input.files[n])
+            std::ofstream(g_folder / Files[n].name, std::ios::binary) << *input.files[n];
+        const FieldFile read = readFieldFile(g_folder, Files[n].name, Files[n].capacity);
+        using enum FileProblem::Kind;
+        if (read.problem)
+            refusal = std::max(
+                refusal,
+                read.problem->kind == TooManyRecords || read.problem->kind == FieldTooLong ? 1 : 2);
     }
-    return true;
-}
-
-void writeFiles(const fuzzing::QuizInput& input) {
-    for (std::size_t n = 0; n < 3; ++n) {
-        const fs::path path = g_folder / FileNames[n];
-        if (!input.files[n]) {
-            fs::remove(path);
-            continue;
-        }
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(input.files[n]->data(), static_cast<std::streamsize>(input.files[n]->size()));
-        require(static_cast<bool>(out), "the quiz file is written");
-    }
+    return refusal;
 }
 
 void checkReader(std::string_view data) {
     const std::u16string text = decodeCp1251(data);
-    require(text.size() == data.size(), "one character per byte");
     const std::vector<std::u16string> all = splitFields(text, 400);
-    require(all.size() <= 401, "the reader stops one field past the capacity");
     for (std::size_t capacity : {0u, 1u, 49u}) {
         const std::vector<std::u16string> some = splitFields(text, capacity);
         require(some.size() <= capacity + 1, "the reader stops one field past the capacity");
-        for (std::size_t n = 0; n < some.size(); ++n)
-            require(n < all.size() && some[n] == all[n], "a shorter read gives the same fields");
+        require(std::equal(some.begin(), some.end(), all.begin()),
+                "a shorter read gives the same fields");
     }
-    const DecodedText decoded = decodeTextFile(data);
-    splitFields(decoded.text, 50);
+    splitFields(decodeTextFile(data).text, 50);
     if (isValidUtf8(data))
         require(utf16ToUtf8(utf8ToUtf16(data)) == data, "valid UTF-8 survives a round trip");
 }
 
-struct Script {
-    Script(testing::FakeHost& host, Form1& form, std::uint8_t steering)
-        : host(host), f(form), steering(steering) {}
-
-    testing::FakeHost& host;
-    Form1& f;
-    std::uint8_t steering;
-
-    void check() const {
-        require(f.QuestionNo >= 0 && f.QuestionNo <= f.QuestionCount,
-                "the question number stays within the list");
-        require(f.PickDepth >= 0 && f.PickDepth <= 17, "the pick depth stays within the board");
-        require(f.PlayerNo >= 0 && f.PlayerNo <= 100, "the player number stays in the table");
+// The checker refuses what the game refuses, with 2 exactly what it cannot read.
+void checkChecker(int refusal) {
+    const QuizCheck check = checkQuizFolder(g_folder);
+    require(!formatQuizCheck(check).empty(), "the checker reports");
+    require((check.exitStatus() == 2) == (refusal == 2),
+            "the checker exits with 2 exactly when the game cannot read a file");
+    require(check.exitStatus() >= refusal, "the checker finds every file the game refuses");
+    for (const Finding& finding : check.findings) {
+        const auto file =
+            std::find_if(check.files.begin(), check.files.end(),
+                         [&](const CheckedFile& f) { return f.name == finding.file; });
+        require(file != check.files.end() && finding.record <= file->records,
+                "a finding names a record of its file");
     }
+}
 
-    bool over() const {
-        return f.surface.texts() == std::vector<std::u16string>{u"ВСЁ", u"Выбери игру"};
-    }
+void checkGame(const Form1& f) {
+    require(f.QuestionNo >= 0 && f.QuestionNo <= f.QuestionCount, "the question is in the list");
+    require(f.PickDepth >= 0 && f.PickDepth <= 17, "the pick depth stays within the board");
+    require(f.PlayerNo >= 0 && f.PlayerNo <= 100, "the player number stays in the table");
+}
 
-    void submit(FlexGrid& grid) {
-        if (steering & fuzzing::QuizInput::SubmitByKey)
-            grid.keyPress(key::Return, 0);
-        else
-            grid.press(mouse::Middle, 0, grid.Row, 1);
+// A game played through, then the teacher swaps the files about: a button that cannot
+// read them must say so and change nothing; with files it can read, it says nothing.
+void playAndSwap(testing::FakeHost& host, Form1& f, const QuizInput& input) {
+    host.names.push_back(u"Игрок");
+    f.Command6.click(); // "Новый игрок"
+    OptionButton* levels[] = {nullptr, &f.Option1, &f.Option2, &f.Option3};
+    if (OptionButton* level = levels[input.steering & QuizInput::LevelMask])
+        level->click();
+    const bool wrong = input.steering & QuizInput::PickWrong;
+    f.Command9.click(); // "Игра1"
+    require(testing::playToTheEnd(f, wrong, checkGame).posed <= f.QuestionCount,
+            "no question past the list");
+    f.Command8.click(); // "Игра2"
+    if (input.steering & QuizInput::TimeOut) {
+        host.advance(601);
+        f.Timer1.tick();
     }
+    require(testing::playToTheEnd(f, wrong, checkGame).posed <= f.QuestionCount,
+            "no question past the list");
 
-    void pickWord(int question) {
-        const bool wrong = steering & fuzzing::QuizInput::PickWrong;
-        int row = f.QuestionCount > 0 ? question % f.QuestionCount + 1 : 1;
-        for (int r = 1; !wrong && r <= f.QuestionCount && r < f.Grid2.Rows(); ++r)
-            if (f.Grid2.TextMatrix(r, 1) == f.Answers(f.QuestionNo))
-                row = r;
-        row = std::min(row, f.Grid2.Rows() - 1);
-        f.Grid2.press(mouse::Left, 0, row, 1);
-        if (wrong) {
-            // Put back and taken again.
-            f.Grid2.press(mouse::Right, 0, row, 1);
-            f.Grid2.press(mouse::Left, 0, row, 1);
-        }
-        submit(f.Grid2);
+    QuizInput swapped = input;
+    std::rotate(swapped.files.begin(), swapped.files.begin() + 1, swapped.files.end());
+    const bool readable = writeFiles(swapped) == 0;
+    host.names.push_back(u"Второй");
+    for (CommandButton* button :
+         {&f.Command6, &f.Command9, &f.Command8, &f.Command10, &f.Command7}) {
+        const std::size_t errors = host.errors.size();
+        // Snapshots are dear: taken only where a refusal may come.
+        const auto before = readable ? testing::GameSnapshot{} : testing::GameSnapshot::of(f);
+        button->click();
+        require(!readable || host.errors.size() == errors, "readable files are not refused");
+        require(host.errors.size() == errors ||
+                    testing::differences(before, testing::GameSnapshot::of(f)).empty(),
+                "a refused file changes nothing");
+        checkGame(f);
     }
-
-    void pickLetters(int question) {
-        const std::u16string answer = f.Answers(f.QuestionNo);
-        const bool wrong = steering & fuzzing::QuizInput::PickWrong;
-        // Each letter of the answer from the first cell that shows it; a wrong pick takes
-        // cells in order instead, and puts the last one back.
-        const std::size_t count = wrong ? static_cast<std::size_t>(question % 5 + 1)
-                                        : std::min<std::size_t>(answer.size(), 17);
-        for (std::size_t n = 0; n < count; ++n) {
-            bool picked = false;
-            for (int row = 1; row <= 17 && !picked; ++row) {
-                for (int col = 1; col <= 20 && !picked; ++col) {
-                    const std::u16string& cell = f.Grid1.TextMatrix(row, col);
-                    if (!cell.empty() && (wrong || cell == answer.substr(n, 1))) {
-                        f.Grid1.press(mouse::Left, 0, row, col);
-                        picked = true;
-                    }
-                }
-            }
-        }
-        if (wrong)
-            f.Grid1.press(mouse::Right, 0, f.Grid1.Row, f.Grid1.Col);
-        submit(f.Grid1);
-    }
-
-    void playGame(bool letters) {
-        for (int question = 0; question <= 51 && !over(); ++question) {
-            f.Command2.click(); // "Пуск"
-            check();
-            if (over() || (!f.Grid1.Visible && !f.Grid2.Visible))
-                break;
-            if (letters)
-                pickLetters(question);
-            else
-                pickWord(question);
-            check();
-        }
-    }
-
-    void run() {
-        host.names.push_back(u"Игрок");
-        f.Command6.click(); // "Новый игрок"
-        OptionButton* levels[] = {nullptr, &f.Option1, &f.Option2, &f.Option3};
-        if (OptionButton* level = levels[steering & fuzzing::QuizInput::LevelMask])
-            level->click();
-        f.Command9.click(); // "Игра1"
-        if (f.Grid2.Visible)
-            playGame(false);
-        const int points = f.Points.contains(f.PlayerNo) ? f.Points(f.PlayerNo) : 0;
-        f.Command8.click(); // "Игра2"
-        if (steering & fuzzing::QuizInput::TimeOut) {
-            host.advance(601);
-            f.Timer1.tick();
-        }
-        if (f.Grid1.Visible)
-            playGame(true);
-        require(!f.Points.contains(f.PlayerNo) || f.Points(f.PlayerNo) >= points,
-                "points only grow");
-        f.Command5.click(); // "Результат"
-        f.Ватро12.click();
-        f.Ватро123.click();
-        f.Command10.click(); // "Обучалка"
-        f.Command2.click();
-        if (f.Grid2.Visible && f.QuestionNo >= 1)
-            pickWord(0);
-        f.Command7.click(); // "Сброс"
-        check();
-    }
-
-    // The teacher swaps the files about while the class plays: a button that cannot read
-    // them must say so and change nothing; with files it can read, it says nothing.
-    void reload(const fuzzing::QuizInput& input) {
-        fuzzing::QuizInput swapped = input;
-        std::swap(swapped.files[0], swapped.files[1]);
-        std::swap(swapped.files[1], swapped.files[2]);
-        writeFiles(swapped);
-        const bool readable = allReadable();
-        host.names.push_back(u"Второй");
-        f.Command6.click();
-        CommandButton* buttons[] = {&f.Command9, &f.Command8, &f.Command10, &f.Command7};
-        for (CommandButton* button : buttons) {
-            const std::size_t errors = host.errors.size();
-            if (readable) {
-                button->click();
-                require(host.errors.size() == errors, "readable files are not refused");
-            } else {
-                // Snapshots are dear: taken only where a refusal may come.
-                const testing::GameSnapshot before = testing::GameSnapshot::of(f);
-                button->click();
-                if (host.errors.size() != errors)
-                    require(testing::differences(before, testing::GameSnapshot::of(f)).empty(),
-                            "a refused file changes nothing");
-            }
-            check();
-        }
-    }
-};
+}
 
 } // namespace
 
@@ -224,28 +168,64 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     std::string pattern = (fs::temp_directory_path() / "vatro-fuzz-XXXXXX").string();
     require(::mkdtemp(pattern.data()) != nullptr, "a folder of its own");
     g_folder = pattern;
-    std::atexit(removeFolder);
+    std::atexit([] { fs::remove_all(g_folder); });
+    // A help file, so that the checker may find nothing wrong.
+    std::ofstream(g_folder / pathFromUtf8(HelpFileInfo.name)) << "\"Help\"\r\n";
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     checkReader(bytes);
-
-    const fuzzing::QuizInput input = fuzzing::QuizInput::parse(bytes);
-    writeFiles(input);
+    const QuizInput input = QuizInput::parse(bytes);
+    const int refusal = writeFiles(input);
+    checkChecker(refusal);
     testing::FakeHost host(g_folder);
     Form1 form(host);
     try {
         form.Show();
     } catch (const QuizFileError& error) {
-        require(!error.text().empty(), "a refusal says why");
-        require(!allReadable(), "the game starts on files it can read");
+        require(refusal != 0 && !error.text().empty(), "a refusal is of a bad file, and says why");
         return 0;
     }
-    require(allReadable(), "the game does not start on a file it cannot read");
-    Script script(host, form, input.steering);
-    script.run();
-    script.reload(input);
+    require(refusal == 0, "the game does not start on a file it cannot read");
+    playAndSwap(host, form, input);
     return 0;
 }
+
+#ifdef VATRO_FUZZ_SEEDS
+// Writes the seeds: the sample quiz and every hostile quiz folder made of plain files and
+// small enough to fuzz, each played with right answers at level "User1".
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: " << argv[0] << " SEED_FOLDER SAMPLE_QUIZ_FOLDER\n";
+        return 2;
+    }
+    int written = 0;
+    const auto write = [&](const std::string& name, const fs::path& folder) {
+        QuizInput input{1, {}};
+        for (std::size_t n = 0; n < 3; ++n) {
+            const fs::file_status status = fs::symlink_status(folder / Files[n].name);
+            if (fs::exists(status) && !fs::is_regular_file(status))
+                return;
+            std::ifstream in(folder / Files[n].name, std::ios::binary);
+            if (fs::exists(status))
+                input.files[n] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        if (const std::string data = input.serialize(); data.size() <= 64 * 1024) {
+            std::ofstream(fs::path(argv[1]) / name, std::ios::binary) << data;
+            ++written;
+        }
+    };
+    fs::create_directories(argv[1]);
+    write("sample", argv[2]);
+    for (const testing::HostileQuiz& hostile : testing::hostileQuizzes()) {
+        testing::QuizFolder folder;
+        testing::writeGoodQuiz(folder);
+        hostile.build(folder);
+        write(hostile.name, folder.path());
+    }
+    std::cout << written << " seed inputs in " << argv[1] << "\n";
+    return written > 0 ? 0 : 1;
+}
+#endif

@@ -7,6 +7,7 @@ namespace vatro::testing {
 
 void FakeHost::randomize(double value) {
     seed = value;
+    ++randomizeCalls;
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     randomState = bits ^ 0x9E3779B97F4A7C15ULL;

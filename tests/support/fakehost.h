@@ -29,6 +29,7 @@ public:
     double clock = 12 * 3600.0; // seconds since midnight
     std::filesystem::path folder;
     double seed = 0;
+    int randomizeCalls = 0; // one per shuffle of the word list
     unsigned long long randomState = 1;
     std::deque<std::u16string> names; // answers of the name box; empty: cancelled
     std::vector<std::u16string> prompts;

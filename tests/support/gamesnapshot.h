@@ -14,10 +14,6 @@ struct GameSnapshot {
     static GameSnapshot of(const Form1& form);
 };
 
-// The designer names of the visible, resp. disabled, controls in name order, blank-separated.
-std::string shownControls(const Form1& form);
-std::string disabledControls(const Form1& form);
-
 // The entries that differ, one per line; empty when the two are alike.
 std::string differences(const GameSnapshot& before, const GameSnapshot& after);
 

@@ -4,25 +4,25 @@
 
 #include <atomic>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 #include <unistd.h>
 
 namespace vatro::testing {
 
 std::string encodeCp1251(std::u16string_view text) {
-    std::string bytes;
-    for (char16_t c : text) {
-        char byte = '?';
-        for (int value = 0; value < 256; ++value) {
-            const char candidate = static_cast<char>(value);
-            if (decodeCp1251(std::string_view(&candidate, 1))[0] == c) {
-                byte = candidate;
-                break;
-            }
+    static const std::map<char16_t, char> bytes = [] {
+        std::map<char16_t, char> table;
+        for (int value = 255; value >= 0; --value) {
+            const char byte = static_cast<char>(value);
+            table[decodeCp1251(std::string_view(&byte, 1))[0]] = byte;
         }
-        bytes.push_back(byte);
-    }
-    return bytes;
+        return table;
+    }();
+    std::string encoded;
+    for (char16_t c : text)
+        encoded.push_back(bytes.contains(c) ? bytes.at(c) : '?');
+    return encoded;
 }
 
 QuizFolder::QuizFolder() {
@@ -55,10 +55,8 @@ void QuizFolder::remove(const std::string& name) {
 
 void QuizFolder::writeLetters(const std::vector<std::u16string>& letters) {
     std::u16string text;
-    for (std::size_t n = 0; n < letters.size(); ++n) {
-        text += letters[n];
-        text += (n + 1) % 20 == 0 || n + 1 == letters.size() ? u"\r\n" : u",";
-    }
+    for (std::size_t n = 0; n < letters.size(); ++n)
+        text += letters[n] + ((n + 1) % 20 == 0 || n + 1 == letters.size() ? u"\r\n" : u",");
     write("vatro.txt", text);
 }
 
@@ -100,8 +98,8 @@ std::vector<std::u16string> SmallQuiz::questions() {
             u"Направленное движение заряженных частиц, это..."};
 }
 
+// Row 1: О М В О Л Ь Т Т О К, then spares; 24 letters in all, so the last row holds 4.
 std::vector<std::u16string> SmallQuiz::letters() {
-    // Row 1: О М В О Л Ь Т Т О К, then spares, 24 letters in all (two rows: 20 + 4).
     return lettersOf(u"ОМВОЛЬТТОКАБГДЕЖЗИЙПРСУФ");
 }
 

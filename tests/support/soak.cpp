@@ -44,6 +44,8 @@ private:
     std::vector<int> m_points;
     std::vector<int> m_mistakes;
     bool m_reset = false;
+    int m_shuffles = 0;
+    int m_shuffledCount = -1; // QuestionCount the word list was last shuffled for
     std::string m_lastEvent;
 };
 
@@ -169,10 +171,16 @@ std::string Soak::check() {
         if (!grid->isDataCell(grid->Row, grid->Col))
             fault << utf16ToUtf8(grid->Name) << " current cell " << grid->Row << "," << grid->Col;
     }
-    std::vector<bool> seen(static_cast<std::size_t>(f.QuestionCount) + 1, false);
-    for (int r = 1; r <= f.QuestionCount; ++r) {
+    if (m_host.randomizeCalls != m_shuffles) {
+        m_shuffles = m_host.randomizeCalls;
+        m_shuffledCount = f.QuestionCount;
+    }
+    // A reload to another number of questions leaves the old order until the next shuffle.
+    const int shuffled = f.QuestionCount == m_shuffledCount ? m_shuffledCount : 0;
+    std::vector<bool> seen(static_cast<std::size_t>(shuffled) + 1, false);
+    for (int r = 1; r <= shuffled; ++r) {
         const int word = f.WordOrder(r);
-        if (word < 1 || word > f.QuestionCount || seen[static_cast<std::size_t>(word)])
+        if (word < 1 || word > shuffled || seen[static_cast<std::size_t>(word)])
             fault << "WordOrder is no permutation at row " << r;
         else
             seen[static_cast<std::size_t>(word)] = true;

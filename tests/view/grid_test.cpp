@@ -1,14 +1,18 @@
-#include "viewfixture.h"
+// Real presses and keys on the real grids reach the game's handlers with the right codes;
+// a game in progress and its result, as the player sees them.
+#include "viewtest.h"
 
+#include "ui/qt/fontmap.h"
+
+#include <QFontMetrics>
 #include <QScrollBar>
-#include <QTest>
 
 namespace vatro::testing {
 namespace {
 
-class GridPresses : public ViewTest {
+class Grids : public ViewTest {
 protected:
-    // "Новый игрок", "User1", a game and "Пуск", all by real clicks: question 1 is posed.
+    // "Новый игрок", "User1", a game and "Пуск", by real clicks: question 1 is posed.
     void startGame(CommandButton Form1::*game) {
         startViews();
         registerByClick(u"Иванов");
@@ -16,121 +20,125 @@ protected:
         click(form().*game);
         click(form().Command2);
         ASSERT_EQ(form().QuestionNo, 1);
+        for (FlexGrid* grid : {&form().Grid1, &form().Grid2}) {
+            grid->MouseDown = [this, f = grid->MouseDown](int b, int s, double x, double y) {
+                seen = {b, s};
+                f(b, s, x, y);
+            };
+            grid->KeyDown = [this, f = grid->KeyDown](int code, int s) {
+                seen = {code, s};
+                f(code, s);
+            };
+        }
     }
-    void startLetterGame() { startGame(&Form1::Command8); }
-    void startWordGame() { startGame(&Form1::Command9); }
-    // Row 1 of the small quiz's board reads О М В О Л Ь Т Т О К ...
-    void pickOM() {
-        pressCell(form().Grid1, 1, 1);
-        pressCell(form().Grid1, 1, 2);
+    std::pair<int, int> seen; // the button or key code and the shift that reached a handler
+
+    // The client area without its picture, and where its printed line n (0 first) lies.
+    QImage printedText() {
+        const std::string picture = std::exchange(form().Picture, std::string());
+        views->sync();
+        settle();
+        const QImage text = mainView().clientArea().grab().toImage();
+        form().Picture = picture;
+        return text;
+    }
+    QRect line(int n) {
+        const int height = QFontMetrics(qtFont(form().font), &mainView()).lineSpacing();
+        return QRect(0, n * height, mainView().clientArea().width(), height);
     }
 };
 
-TEST_F(GridPresses, LeftPressPicksTheLetterAndRightPressPutsItBack) {
-    startLetterGame();
+TEST_F(Grids, PressesAndKeysOnTheBoardThenTheResult) {
+    startGame(&Form1::Command8);
+    // Row 1 of the board reads О М В О Л Ь Т Т О К.
     pressCell(form().Grid1, 1, 2);
+    EXPECT_EQ(seen, std::pair(1, 0));
     EXPECT_EQ(form().Answer, u"М");
-    EXPECT_EQ(form().Grid1.TextMatrix(1, 2), u"");
-    EXPECT_EQ(printed().back(), u"М");
-    // A right press anywhere on the board takes the last letter back to its cell.
     pressCell(form().Grid1, 3, 7, Qt::RightButton);
-    EXPECT_EQ(form().Answer, u"");
-    EXPECT_EQ(form().Grid1.TextMatrix(1, 2), u"М");
-}
-
-TEST_F(GridPresses, MiddlePressEnterAndKeypadEnterSubmitTheWord) {
-    startLetterGame();
-    pickOM();
+    EXPECT_EQ(seen, std::pair(2, 0));
+    GridView& board = gridView(form().Grid1);
+    const QPoint first = board.cellRect(1, 1).center();
+    mouse(QTest::MousePress, *board.viewport(), first);
+    mouse(QTest::MousePress, *board.viewport(), first, Qt::RightButton);
+    EXPECT_EQ(seen, std::pair(3, 0)) << "two buttons at once: their sum";
+    mouse(QTest::MouseRelease, *board.viewport(), first, Qt::RightButton);
+    mouse(QTest::MouseRelease, *board.viewport(), first);
+    pressCell(form().Grid1, 1, 2);
     pressCell(form().Grid1, 5, 5, Qt::MiddleButton);
+    EXPECT_EQ(seen, std::pair(4, 0));
     EXPECT_EQ(printed().back(), u"ВЕРНО");
-    EXPECT_EQ(form().Points(1), 1);
+    picture(mainView(), "game.png");
+    const QImage game = printedText();
+    EXPECT_GT(pixelsOf(game, Qt::black, line(0)), 100) << "the question";
+    EXPECT_GT(pixelsOf(game, Qt::red, line(1)), 20) << "the red word";
+    EXPECT_GT(pixelsOf(game, Qt::black, line(2)), 60) << "the verdict";
 
     click(form().Command2);
     pressCell(form().Grid1, 1, 3);
     key(form().Grid1, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(seen, std::pair(13, 1));
     EXPECT_EQ(printed().back(), u"ОШИБКА");
-    EXPECT_EQ(form().Mistakes(1), 1);
-
-    click(form().Command2);
-    pressCell(form().Grid1, 1, 7);
-    key(form().Grid1, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(printed().back(), u"ОШИБКА");
-    EXPECT_EQ(form().Mistakes(1), 2);
-}
-
-TEST_F(GridPresses, BackspaceDropsTheLastLetterOfTheWord) {
-    startLetterGame();
-    pickOM();
-    key(form().Grid1, Qt::Key_Backspace);
-    EXPECT_EQ(form().Answer, u"О");
-    EXPECT_EQ(printed().back(), u"О");
-}
-
-TEST_F(GridPresses, ArrowKeysMoveTheHighlightedCell) {
-    startLetterGame();
-    pressCell(form().Grid1, 2, 2, Qt::RightButton); // focus, no pick
-    pressCell(form().Grid1, 1, 1);
-    key(form().Grid1, Qt::Key_Right);
-    key(form().Grid1, Qt::Key_Down);
-    EXPECT_EQ(form().Grid1.Row, 2);
-    EXPECT_EQ(form().Grid1.Col, 2);
-    GridView& board = gridView(form().Grid1);
-    settle();
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, std::pair<int, int>> keys[] = {
+        {Qt::Key_Backspace, {}, {8, 0}},
+        {Qt::Key_Enter, Qt::KeypadModifier, {13, 0}},
+        {Qt::Key_Space, {}, {32, 0}},
+        {Qt::Key_Escape, {}, {27, 0}},
+        {Qt::Key_Down, Qt::ControlModifier, {40, 2}},
+        {Qt::Key_Right, Qt::AltModifier, {39, 4}}};
+    for (const auto& [pressed, modifiers, code] : keys) {
+        key(form().Grid1, pressed, modifiers);
+        EXPECT_EQ(seen, code) << pressed;
+    }
+    EXPECT_EQ(host.endRequests, 1);
+    // The arrow keys moved the highlight from row 1, column 3 to row 2, column 4.
+    EXPECT_TRUE(screenIsCurrent(board));
     const QImage shot = board.viewport()->grab().toImage();
     const QColor highlight = board.palette().color(QPalette::Highlight);
-    EXPECT_GT(pixelsOf(shot, highlight, board.cellRect(2, 2)), 100);
-    EXPECT_EQ(pixelsOf(shot, highlight, board.cellRect(1, 1)), 0);
-}
-
-TEST_F(GridPresses, PressesOnHeadersOrBesideTheCellsPickNothing) {
-    startLetterGame();
-    GridView& board = gridView(form().Grid1);
-    const QRect lastCell = board.cellRect(17, 20);
-    // Below the last row lies the grid's silver background.
-    QTest::mouseClick(board.viewport(), Qt::LeftButton, {}, lastCell.bottomLeft() + QPoint(0, 4));
+    EXPECT_GT(pixelsOf(shot, highlight, board.cellRect(2, 4)), 100);
+    EXPECT_EQ(pixelsOf(shot, highlight, board.cellRect(1, 3)), 0);
+    // Below the last row and on the headers there is no data cell.
+    mouse(QTest::MouseClick, *board.viewport(), board.cellRect(17, 20).bottomLeft() + QPoint(2, 4));
     EXPECT_EQ(form().Grid1.MouseRow, -1);
-    QTest::mouseClick(board.viewport(), Qt::LeftButton, {}, board.cellRect(0, 3).center());
-    EXPECT_EQ(form().Grid1.MouseRow, 0);
-    EXPECT_EQ(form().Grid1.MouseCol, 3);
-    EXPECT_EQ(form().Answer, u"");
+    pressCell(form().Grid1, 0, 3);
+    EXPECT_EQ(std::pair(form().Grid1.MouseRow, form().Grid1.MouseCol), std::pair(0, 3));
+
+    click(form().Command5);
+    picture(mainView(), "result.png");
+    EXPECT_TRUE(viewOf(form().Form6).isVisible()) << "1 of 3: grade 2";
+    // The mistakes start at the print zone after the points: zones are 14 average widths.
+    const QImage text = printedText();
+    const int zone = 14 * QFontMetrics(qtFont(form().font), &mainView()).averageCharWidth();
+    auto next = [&](int x, QColor color, bool inked) {
+        while (x < text.width() &&
+               (pixelsOf(text, color, QRect(x, line(1).y(), 1, line(1).height())) > 0) != inked)
+            ++x;
+        return x;
+    };
+    const int points = next(0, Qt::red, true);
+    const int mistakes = next(next(points, Qt::red, false), Qt::black, true);
+    EXPECT_GE(mistakes, (points / zone + 1) * zone);
+    EXPECT_LE(mistakes, (points / zone + 1) * zone + 3);
+    // "Обучалка" refills the picked cells away from the highlight: they are drawn again too.
+    click(form().Command10);
+    EXPECT_TRUE(form().Grid1.TextMatrix(1, 2) == u"М" && screenIsCurrent(board));
 }
 
-TEST_F(GridPresses, EscapeOnAGridEndsTheProgram) {
-    startLetterGame();
-    key(form().Grid1, Qt::Key_Escape);
-    EXPECT_EQ(host.endRequests, 1);
-}
-
-TEST_F(GridPresses, APressOnTheWordListTakesTheWholeWord) {
-    startWordGame();
-    const std::u16string word = form().Grid2.TextMatrix(2, 1);
-    ASSERT_FALSE(word.empty());
-    pressCell(form().Grid2, 2, 1);
-    EXPECT_EQ(form().Answer, word);
-    EXPECT_EQ(form().Grid2.TextMatrix(2, 1), u"");
-    key(form().Grid2, Qt::Key_Space);
-    EXPECT_TRUE(printed().back() == u"ВЕРНО" || printed().back() == u"ОШИБКА");
-}
-
-TEST_F(GridPresses, TheWordListScrollsAndPressesHitTheRowsShown) {
+TEST_F(Grids, TheWordListScrollsAndPressesHitTheRowsShown) {
     std::vector<std::u16string> answers;
-    std::vector<std::u16string> questions;
-    for (int n = 1; n <= 30; ++n) {
+    for (char16_t n = 1; n <= 45; ++n)
         answers.push_back(u"СЛОВО" + std::u16string(1, char16_t(u'А' + n)));
-        questions.push_back(u"Вопрос " + std::u16string(1, char16_t(u'А' + n)));
-    }
     quiz.writeAnswers(answers);
-    quiz.writeQuestions(questions);
-    startWordGame();
+    quiz.writeQuestions(answers);
+    startGame(&Form1::Command9);
     GridView& list = gridView(form().Grid2);
-    ASSERT_GT(list.verticalScrollBar()->maximum(), 0);
     list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
     const int top = list.topRow();
-    ASSERT_GT(top, 20);
     const std::u16string word = form().Grid2.TextMatrix(top, 1);
+    ASSERT_TRUE(top > 20 && !word.empty()) << top;
     pressCell(form().Grid2, top, 1);
-    EXPECT_EQ(form().Grid2.Row, top);
     EXPECT_EQ(form().Answer, word);
+    key(form().Grid2, Qt::Key_Space);
+    EXPECT_EQ(seen, std::pair(32, 0));
 
     // Moving down with the keys brings the current row into sight.
     list.verticalScrollBar()->setValue(0);

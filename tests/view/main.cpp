@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
+    QApplication::setCursorFlashTime(0); // a text cursor shows as it is drawn, never blinking
     QDir().mkpath(QStringLiteral(VATRO_PICTURES_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -21,7 +21,12 @@ std::u16string decimal(long long value) {
 }
 
 std::u16string numberText(long long value) {
-    return value < 0 ? decimal(value) : u" " + decimal(value);
+    if (value < 0)
+        return decimal(value);
+    // Built in two steps: GCC's -Wrestrict misreads `u" " + decimal(value)` in Release.
+    std::u16string text = u" ";
+    text += decimal(value);
+    return text;
 }
 
 std::u16string printedNumber(long long value) {

@@ -35,9 +35,10 @@ void PrintSurface::Cls() {
 }
 
 void PrintSurface::reset() {
-    Cls();
+    // Back to the design colour and weight first, so the clear carries nothing over.
     m_color = m_designColor;
     m_bold = false;
+    Cls();
 }
 
 void PrintSurface::setForeColor(Color color) {

@@ -16,13 +16,16 @@ namespace vatro {
 ClientArea::ClientArea(Window& model, AfterEvent afterEvent, QWidget* parent)
     : QWidget(parent), m_model(model), m_afterEvent(std::move(afterEvent)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Drawn meanwhile, as the rest of the window is built.
+    m_pending = PendingPicture(model.Picture, devicePixelRatioF());
 }
 
-const QPixmap& ClientArea::picture() {
+const QImage& ClientArea::picture() {
     const qreal ratio = devicePixelRatioF();
     if (m_pictureName != m_model.Picture || m_picture.devicePixelRatio() != ratio) {
         m_pictureName = m_model.Picture;
-        m_picture = renderPicture(m_pictureName, QSize(), ratio);
+        m_picture = m_pending.take(m_pictureName, ratio);
+        m_pending = PendingPicture();
     }
     return m_picture;
 }
@@ -31,8 +34,14 @@ void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), qtColor(m_model.BackColor, palette()));
     if (!picture().isNull())
-        painter.drawPixmap(0, 0, m_picture);
-    paintPrintSurface(painter, m_model.surface, qtFont(m_model.font), logicalDpi(*this), palette());
+        painter.drawImage(0, 0, m_picture);
+    m_printed = paintPrintSurface(painter, m_model.surface, qtFont(m_model.font), logicalDpi(*this),
+                                  palette());
+}
+
+void ClientArea::surfaceChanged() {
+    update(m_printed |
+           printSurfaceArea(m_model.surface, qtFont(m_model.font), logicalDpi(*this), this));
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {

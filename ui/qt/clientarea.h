@@ -1,9 +1,10 @@
 #pragma once
 
 #include "controlview.h"
+#include "pictures.h"
 #include "ui/controls/window.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <string>
@@ -20,6 +21,10 @@ public:
     // Called when the client area got a new size, in pixels.
     std::function<void(QSize)> resized;
 
+    // The print surface changed: only where its texts were and now are is drawn again,
+    // not the controls elsewhere on the window.
+    void surfaceChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -27,14 +32,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const QPixmap& picture();
+    const QImage& picture();
 
     Window& m_model;
     AfterEvent m_afterEvent;
-    QPixmap m_picture;
+    PendingPicture m_pending;
+    // Kept as an image: making a pixmap of it would look through every pixel for alpha.
+    QImage m_picture;
     std::string m_pictureName;
     // The buttons pressed on the background itself: only their release is the window's.
     Qt::MouseButtons m_pressed;
+    // Where the print surface's texts were last drawn.
+    QRect m_printed;
 };
 
 } // namespace vatro

@@ -10,6 +10,10 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace vatro {
 
 namespace {
@@ -42,17 +46,66 @@ GridView::Snapshot GridView::snapshot(double dpi) const {
     return shot;
 }
 
+bool GridView::showsModel(double dpi) const {
+    const auto rows = static_cast<std::size_t>(m_model.Rows());
+    const auto cols = static_cast<std::size_t>(m_model.Cols());
+    if (m_shown.rowHeights.size() != rows || m_shown.colWidths.size() != cols ||
+        m_shown.row != m_model.Row || m_shown.col != m_model.Col)
+        return false;
+    const Color colors[] = {m_model.BackColor,      m_model.ForeColor,    m_model.BackColorFixed,
+                            m_model.ForeColorFixed, m_model.BackColorSel, m_model.ForeColorSel,
+                            m_model.BackColorBkg,   m_model.GridColor,    m_model.GridColorFixed};
+    if (!std::equal(m_shown.colors.begin(), m_shown.colors.end(), std::begin(colors),
+                    std::end(colors)))
+        return false;
+    for (std::size_t row = 0; row < rows; ++row) {
+        if (m_shown.rowHeights[row] != twipsToPx(m_model.RowHeight(int(row)), dpi))
+            return false;
+        for (std::size_t col = 0; col < cols; ++col) {
+            if (m_shown.cells[row * cols + col] != m_model.TextMatrix(int(row), int(col)))
+                return false;
+        }
+    }
+    for (std::size_t col = 0; col < cols; ++col) {
+        if (m_shown.colWidths[col] != twipsToPx(m_model.ColWidth(int(col)), dpi))
+            return false;
+    }
+    return true;
+}
+
 void GridView::syncOwn(double dpi) {
     m_dpi = dpi;
-    Snapshot shot = snapshot(dpi);
-    if (shot == m_shown)
+    if (showsModel(dpi))
         return;
+    Snapshot before = std::exchange(m_shown, snapshot(dpi));
     const bool resized =
-        shot.colWidths != m_shown.colWidths || shot.rowHeights != m_shown.rowHeights;
-    m_shown = std::move(shot);
+        before.colWidths != m_shown.colWidths || before.rowHeights != m_shown.rowHeights;
     if (resized)
         updateScrollBars();
-    viewport()->update();
+    updateChangedCells(before);
+}
+
+void GridView::updateChangedCells(const Snapshot& before) {
+    // A picked letter changes one cell and moves the highlight: only those are drawn again.
+    if (before.colWidths != m_shown.colWidths || before.rowHeights != m_shown.rowHeights ||
+        before.colors != m_shown.colors || before.cells.size() != m_shown.cells.size()) {
+        viewport()->update();
+        return;
+    }
+    const auto cols = static_cast<int>(m_shown.colWidths.size());
+    auto redraw = [this](int row, int col) {
+        const QRect cell = cellRect(row, col);
+        if (!cell.isEmpty())
+            viewport()->update(cell);
+    };
+    for (std::size_t n = 0; n < m_shown.cells.size(); ++n) {
+        if (before.cells[n] != m_shown.cells[n])
+            redraw(static_cast<int>(n) / cols, static_cast<int>(n) % cols);
+    }
+    if (before.row != m_shown.row || before.col != m_shown.col) {
+        redraw(before.row, before.col);
+        redraw(m_shown.row, m_shown.col);
+    }
 }
 
 int GridView::lastFirst(const std::vector<int>& sizes, int room) {
@@ -126,10 +179,12 @@ QRect GridView::cellRect(int row, int col) const {
     return QRect(x, y, width, height);
 }
 
-void GridView::paintEvent(QPaintEvent*) {
+void GridView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QPalette& palette = QApplication::palette();
-    painter.fillRect(viewport()->rect(), qtColor(m_model.BackColorBkg, palette));
+    // Only the cells in the part asked for are drawn: laying out a cell's text is the cost.
+    const QRect asked = event->rect();
+    painter.fillRect(asked, qtColor(m_model.BackColorBkg, palette));
     const QSize room = viewport()->size();
     const auto rows = static_cast<int>(m_shown.rowHeights.size());
     const auto cols = static_cast<int>(m_shown.colWidths.size());
@@ -153,7 +208,7 @@ void GridView::paintEvent(QPaintEvent*) {
             const int width = m_shown.colWidths[static_cast<std::size_t>(col)];
             const QRect cell(x, y, width, height);
             x += width;
-            if (width <= 0 || height <= 0)
+            if (width <= 0 || height <= 0 || !cell.intersects(asked))
                 continue;
             const bool fixed = row < FlexGrid::FixedRows || col < FlexGrid::FixedCols;
             const bool current = !fixed && row == m_model.Row && col == m_model.Col;

@@ -54,6 +54,12 @@ private:
         friend bool operator==(const Snapshot&, const Snapshot&) = default;
     };
     Snapshot snapshot(double dpi) const;
+    // Whether the grid on screen still shows the model: read in place, without a copy,
+    // since every tick of the clock asks.
+    bool showsModel(double dpi) const;
+    // Asks for the cells whose text or highlight changed to be drawn again; all of them
+    // when the sizes or colours changed.
+    void updateChangedCells(const Snapshot& before);
     void updateScrollBars();
     void scrollToCurrentCell();
     // Positions of the fixed and the scrolled cells along one axis.

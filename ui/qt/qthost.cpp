@@ -6,23 +6,39 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTime>
 
 #include <cstring>
+#include <ctime>
 #include <iostream>
 
 namespace vatro {
 
 namespace {
-constexpr int MillisecondsPerSecond = 1000;
+
+// The local time of day, from the C library, which reads the time zone once; Qt's reading
+// looks the zone up again every time, and the clock asks every second.
+struct LocalTime {
+    int seconds; // since midnight
+    long nanoseconds;
+};
+
+LocalTime localTimeOfDay() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return {local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec, now.tv_nsec};
+}
+
 } // namespace
 
 int QtHost::timeOfDay() {
-    return QTime::currentTime().msecsSinceStartOfDay() / MillisecondsPerSecond;
+    return localTimeOfDay().seconds;
 }
 
 double QtHost::secondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / double(MillisecondsPerSecond);
+    const LocalTime now = localTimeOfDay();
+    return now.seconds + now.nanoseconds / 1e9;
 }
 
 void QtHost::randomize(double seed) {

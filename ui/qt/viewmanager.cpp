@@ -4,6 +4,7 @@
 #include "pictures.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -11,6 +12,18 @@
 #include <QTranslator>
 
 namespace vatro {
+
+namespace {
+
+// A little past the next whole second of the system clock, which the time of day follows.
+std::chrono::milliseconds untilNextSecond() {
+    constexpr qint64 Second = 1000;
+    constexpr qint64 Margin = 2;
+    return std::chrono::milliseconds(Second - QDateTime::currentMSecsSinceEpoch() % Second +
+                                     Margin);
+}
+
+} // namespace
 
 void prepareApplication(QApplication& app) {
     // The display name falls back to this name. Set on its own, Qt would append it to every
@@ -35,7 +48,11 @@ ViewManager::ViewManager(Form1& form) : m_form(form) {
     m_main->setAfterEvent([this] { sync(); });
     m_main->closedByUser = [this] { endProgram(); };
     m_clock.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&m_clock, &QTimer::timeout, [this] { tick(); });
+    QObject::connect(&m_clock, &QTimer::timeout, [this] {
+        tick();
+        if (m_clockOnSeconds)
+            m_clock.start(untilNextSecond());
+    });
 }
 
 ViewManager::~ViewManager() {
@@ -44,8 +61,23 @@ ViewManager::~ViewManager() {
     m_main.reset();
 }
 
+void ViewManager::startClock() {
+    // The clock shows from the start, not from the next second on.
+    tick();
+    m_clockOnSeconds = true;
+    m_clock.setSingleShot(true);
+    m_clock.start(untilNextSecond());
+}
+
 void ViewManager::startClock(std::chrono::milliseconds interval) {
+    m_clockOnSeconds = false;
+    m_clock.setSingleShot(false);
     m_clock.start(interval);
+}
+
+void ViewManager::stopClock() {
+    m_clockOnSeconds = false;
+    m_clock.stop();
 }
 
 void ViewManager::tick() {
@@ -116,7 +148,7 @@ void ViewManager::syncSecondary(Window& window) {
 }
 
 void ViewManager::endProgram() {
-    m_clock.stop();
+    stopClock();
     for (const auto& [model, view] : m_secondary)
         view->hide();
     QCoreApplication::exit(0);

@@ -31,10 +31,13 @@ public:
     void sync();
     // One tick of the game clock, then a sync.
     void tick();
-    // Ticks the clock from now on. The designed 1 ms interval would keep a processor busy;
-    // 50 ms still shows each new second within a tenth of a second.
-    void startClock(std::chrono::milliseconds interval = std::chrono::milliseconds(50));
-    void stopClock() { m_clock.stop(); }
+    // Ticks the clock now and then just after each new second of the time of day: the game
+    // reads the time in whole seconds, so a tick between two seconds could change nothing,
+    // and the designed 1 ms interval would only keep a processor awake.
+    void startClock();
+    // Ticks the clock at a fixed interval instead, for a clock that is not the system's.
+    void startClock(std::chrono::milliseconds interval);
+    void stopClock();
 
     WindowView& mainView() { return *m_main; }
     // The view of a secondary window; nullptr until it was first shown.
@@ -50,6 +53,7 @@ private:
     // Children of the main view, which deletes them.
     std::vector<std::pair<Window*, WindowView*>> m_secondary;
     QTimer m_clock;
+    bool m_clockOnSeconds = false;
     bool m_mainShown = false;
     bool m_syncing = false;
     bool m_syncAgain = false;

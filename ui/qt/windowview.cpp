@@ -197,12 +197,14 @@ void WindowView::sync() {
     syncMenu();
     syncClientSize();
 
-    bool repaint = m_surfaceRevision.changed(m_model.surface.revision());
-    repaint = m_backColor.changed(m_model.BackColor) || repaint;
+    const bool printed = m_surfaceRevision.changed(m_model.surface.revision());
+    bool repaint = m_backColor.changed(m_model.BackColor);
     repaint = m_font.changed(m_model.font) || repaint;
     repaint = m_picture.changed(m_model.Picture) || repaint;
     if (repaint)
         m_client->update();
+    else if (printed)
+        m_client->surfaceChanged();
 
     if (m_builtControls != m_model.controls)
         buildControls();
