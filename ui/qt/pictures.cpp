@@ -118,7 +118,8 @@ QImage readKept(const QString& path) {
     KeptHeader header{};
     if (file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64(sizeof header) ||
         std::memcmp(header.magic, KeptMagic, sizeof KeptMagic) != 0 || header.width <= 0 ||
-        header.height <= 0 || header.width > KeptSideLimit || header.height > KeptSideLimit)
+        header.height <= 0 || header.width > KeptSideLimit || header.height > KeptSideLimit ||
+        !(header.ratio > 0 && header.ratio <= 16))
         return {};
     QImage image(header.width, header.height, QImage::Format_ARGB32_Premultiplied);
     const qint64 bytes = image.sizeInBytes();
