@@ -30,10 +30,10 @@ protected:
     }
 
     // The game must pose as many questions as the word list holds and count each answer once.
-    void playOn() {
+    void playOn(bool wrong = false) {
         Form1& f = form();
         const int counted = f.Points(f.PlayerNo) + f.Mistakes(f.PlayerNo);
-        const Played played = playToTheEnd(f);
+        const Played played = playToTheEnd(f, wrong);
         EXPECT_TRUE(played.ended);
         EXPECT_EQ(played.posed, f.QuestionCount);
         EXPECT_EQ(f.Points(f.PlayerNo) + f.Mistakes(f.PlayerNo) - counted, played.submitted);
@@ -68,6 +68,9 @@ TEST_P(HostileFolder, AtStartUpPlaysToTheEndOrIsRefusedNamingTheFile) {
     playOn();
     f.Command8.click(); // "Игра2"
     playOn();
+    f.Command9.click(); // "Игра1" lets "Игра2" be pressed again: now any letters are picked,
+    f.Command8.click(); // more of them than a short word has
+    playOn(true);
     const int points = f.Points(1);
     const int mistakes = f.Mistakes(1);
     f.Command5.click(); // "Результат"

@@ -130,7 +130,9 @@ Played playToTheEnd(Form1& f, bool wrong, void (*check)(const Form1&)) {
                                   : words ? 1
                                           : std::min<std::size_t>(answer.size(), 17);
         for (std::size_t n = 0; n < picks; ++n) {
-            const std::u16string wanted = words ? answer : answer.substr(n, 1);
+            // Wrong picks take whatever comes first; they may outnumber the answer's letters.
+            const std::u16string wanted =
+                words ? answer : answer.substr(std::min(n, answer.size()), 1);
             bool picked = false;
             for (int row = 1; row < grid.Rows() && (!words || row <= f.QuestionCount) && !picked;
                  ++row) {
