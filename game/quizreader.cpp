@@ -8,20 +8,6 @@
 
 namespace vatro {
 
-namespace {
-
-bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
-}
-bool isLineEnd(char16_t c) {
-    return c == u'\r' || c == u'\n';
-}
-bool endsField(char16_t c) {
-    return c == u',' || isLineEnd(c);
-}
-
-} // namespace
-
 std::vector<std::u16string> splitFields(std::u16string_view text, std::size_t maxFields) {
     std::vector<std::u16string> fields;
     std::size_t pos = 0;

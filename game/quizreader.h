@@ -10,6 +10,18 @@
 
 namespace vatro {
 
+// The characters that shape the fields of a quiz file: blanks around them, commas and line
+// ends between them.
+inline bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+inline bool isLineEnd(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+inline bool endsField(char16_t c) {
+    return c == u',' || isLineEnd(c);
+}
+
 // Splits text into fields: a field ends at a comma or a line end; blanks and line ends in
 // front of a field are skipped; a field that begins with a double quote runs to the next
 // double quote and may hold commas; blanks after an unquoted field are dropped.
