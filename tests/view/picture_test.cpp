@@ -51,5 +51,15 @@ TEST(KeptPicture, LaterStartsShowWhatTheFirstDrewWhateverTheCacheHolds) {
     EXPECT_EQ(keptCopies().size(), 1);
 }
 
+// On a screen of twice the density the picture has twice the pixels each way, not a blurred
+// enlargement, and takes the same place in the window.
+TEST(KeptPicture, IsDrawnSharpForAHighDensityScreen) {
+    const QImage sharp = PendingPicture("mouse.svg", 2.0).take("mouse.svg", 2.0);
+    EXPECT_EQ(sharp.size(), QSize(1142, 944));
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(571, 472));
+    const QImage plain = startUpPicture().scaled(sharp.size());
+    EXPECT_NE(sharp.convertToFormat(plain.format()), plain);
+}
+
 } // namespace
 } // namespace vatro::testing
