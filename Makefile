@@ -22,8 +22,9 @@ run: build
 	fi
 	@cd assets/quiz && exec ../../$(RELEASE)/vatro
 
-# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test: deps
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer; the game is built
+# for playing too, so that what `make run` builds never breaks unseen.
+test: build
 	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
 	@cmake --build $(CHECKED) -j $(JOBS)
 	@cd $(CHECKED) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

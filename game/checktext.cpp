@@ -29,7 +29,11 @@ std::u16string range(std::size_t first, std::size_t last) {
 }
 
 std::u16string inQuotes(std::u16string_view text) {
-    return u"«" + std::u16string(text) + u"»";
+    // Built in steps: GCC's -Wrestrict misreads `u"«" + std::u16string(text)` in Release.
+    std::u16string quoted = u"«";
+    quoted += text;
+    quoted += u"»";
+    return quoted;
 }
 
 std::u16string excerpt(std::u16string_view text, std::size_t length) {
