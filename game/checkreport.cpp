@@ -18,9 +18,10 @@ std::u16string formatQuizCheck(const QuizCheck& check) {
     std::size_t notes = 0;
     std::vector<std::u16string> unreadable;
     for (const CheckedFile& file : check.files) {
-        const Role role = std::find_if(Specs.begin(), Specs.end(), [&](const FileSpec& spec) {
-                              return file.name == spec.name;
-                          })->role;
+        const Role role =
+            std::find_if(KnownFiles.begin(), KnownFiles.end(), [&](const FileFacts& facts) {
+                return file.name == facts.name;
+            })->role;
         out += u"\n" + utf8ToUtf16(file.name) + u" — " + file.title + u": ";
         if (!file.read) {
             out += u"не прочитан\n";

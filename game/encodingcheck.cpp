@@ -100,12 +100,12 @@ std::size_t lineAtByte(std::string_view bytes, std::size_t offset) {
 // game does not read is reported once, as a whole, instead of record by record.
 bool FolderCheck::checkEncoding(const LoadedFile& file, std::string_view bytes,
                                 const DecodedText& text) {
-    const FileSpec& spec = *file.spec;
+    const FileFacts& facts = *file.facts;
     const std::u16string saveAgain =
         u"Откройте файл в текстовом редакторе и сохраните его заново в кодировке UTF-8 "
         u"(или Windows-1251).";
     const auto garbled = [&](std::size_t line, std::u16string what, std::u16string fix) {
-        add(Finding::Severity::Problem, Finding::Kind::WrongEncoding, spec, 0, line,
+        add(Finding::Severity::Problem, Finding::Kind::WrongEncoding, facts, 0, line,
             std::move(what), std::move(fix));
         return false;
     };
@@ -198,7 +198,7 @@ bool FolderCheck::checkEncoding(const LoadedFile& file, std::string_view bytes,
                        u"Сохраните файл как простой текст (.txt) в кодировке UTF-8.");
     }
     if (text.encoding == TextEncoding::Utf8) {
-        add(Finding::Severity::Note, Finding::Kind::Utf8, spec, 0, 0,
+        add(Finding::Severity::Note, Finding::Kind::Utf8, facts, 0, 0,
             std::u16string(u"Файл сохранён в UTF-8") +
                 (text.byteOrderMark ? u" (с меткой BOM)" : u"") + u" — игра читает его правильно.",
             u"");

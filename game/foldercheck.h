@@ -21,7 +21,7 @@ namespace vatro::quizcheck {
 
 enum class Role { Letters, Answers, Questions, Help };
 
-struct FileSpec {
+struct FileFacts {
     Role role;
     const char* name;
     std::size_t capacity;
@@ -30,7 +30,7 @@ struct FileSpec {
 
 inline constexpr std::size_t BoardWidth = 20;
 
-inline const std::array<FileSpec, 4> Specs = {{
+inline const std::array<FileFacts, 4> KnownFiles = {{
     {Role::Letters, LettersFileInfo.name, LettersFileInfo.capacity, u"табло букв"},
     {Role::Answers, AnswersFileInfo.name, AnswersFileInfo.capacity, u"ответы"},
     {Role::Questions, QuestionsFileInfo.name, QuestionsFileInfo.capacity, u"вопросы"},
@@ -56,7 +56,7 @@ struct Record {
 std::vector<Record> locate(std::u16string_view text, const std::vector<std::u16string>& fields);
 
 struct LoadedFile {
-    const FileSpec* spec = nullptr;
+    const FileFacts* facts = nullptr;
     std::size_t summary = 0; // index into QuizCheck::files
     bool present = false;    // the records are known
     bool garbled = false;    // the text is not what the teacher wrote: no content checks
@@ -67,7 +67,7 @@ struct LoadedFile {
 // The records told of one by one: those the game would read. A file far past its capacity
 // is refused as a whole, and a finding for each of its records would bury that.
 inline std::size_t listed(const LoadedFile& file) {
-    return std::min(file.records.size(), file.spec->capacity);
+    return std::min(file.records.size(), file.facts->capacity);
 }
 
 class FolderCheck {
@@ -77,16 +77,16 @@ public:
     QuizCheck run();
 
 private:
-    void add(Finding::Severity severity, Finding::Kind kind, const FileSpec& spec,
+    void add(Finding::Severity severity, Finding::Kind kind, const FileFacts& facts,
              std::size_t record, std::size_t line, std::u16string what, std::u16string fix);
-    void problem(Finding::Kind kind, const FileSpec& spec, const Record* record, std::size_t number,
-                 std::u16string what, std::u16string fix) {
-        add(Finding::Severity::Problem, kind, spec, number, record ? record->line : 0,
+    void problem(Finding::Kind kind, const FileFacts& facts, const Record* record,
+                 std::size_t number, std::u16string what, std::u16string fix) {
+        add(Finding::Severity::Problem, kind, facts, number, record ? record->line : 0,
             std::move(what), std::move(fix));
     }
 
     void load(LoadedFile& file);
-    void reportMissing(const FileSpec& spec);
+    void reportMissing(const FileFacts& facts);
     bool checkEncoding(const LoadedFile& file, std::string_view bytes, const DecodedText& text);
     void checkCapacity(const LoadedFile& file);
     void checkRecords(const LoadedFile& file);

@@ -15,7 +15,7 @@ constexpr std::size_t LongestSpelledWord = decltype(Form1::PickRow)::last;
 } // namespace
 
 void FolderCheck::checkBoard(const LoadedFile& board) {
-    const FileSpec& spec = *board.spec;
+    const FileFacts& facts = *board.facts;
     for (std::size_t n = 0; n < listed(board); ++n) {
         const Record& cell = board.records[n];
         if (cell.text.size() <= 1)
@@ -26,7 +26,7 @@ void FolderCheck::checkBoard(const LoadedFile& board) {
             if (!isBlank(c))
                 split += (split.empty() ? u"" : u",") + std::u16string(1, c);
         }
-        problem(Finding::Kind::CellNotOneLetter, spec, &cell, n + 1,
+        problem(Finding::Kind::CellNotOneLetter, facts, &cell, n + 1,
                 u"В клетке табло " + inQuotes(cell.text) + u" " +
                     counted(cell.text.size(), u"знак", u"знака", u"знаков") +
                     (blanks ? u" вместе с пробелом" : u"") +
@@ -36,10 +36,10 @@ void FolderCheck::checkBoard(const LoadedFile& board) {
     }
     const std::size_t count = board.records.size();
     const std::size_t lastRow = count % BoardWidth;
-    if (count > BoardWidth && lastRow != 0 && count <= spec.capacity) {
+    if (count > BoardWidth && lastRow != 0 && count <= facts.capacity) {
         const std::size_t rows = count / BoardWidth + 1;
         const std::size_t hidden = (rows - 1) * (BoardWidth - lastRow);
-        problem(Finding::Kind::BoardRowIncomplete, spec, &board.records.back(), count,
+        problem(Finding::Kind::BoardRowIncomplete, facts, &board.records.back(), count,
                 u"В последнем ряду табло " + counted(lastRow, u"буква", u"буквы", u"букв") +
                     u" из 20, а игра показывает в каждом ряду столько столбцов, сколько букв в "
                     u"последнем: " +
@@ -53,7 +53,7 @@ void FolderCheck::checkBoard(const LoadedFile& board) {
 }
 
 void FolderCheck::checkAnswers(const LoadedFile& answers) {
-    const FileSpec& spec = *answers.spec;
+    const FileFacts& facts = *answers.facts;
     for (std::size_t n = 0; n < listed(answers); ++n) {
         const Record& answer = answers.records[n];
         const std::u16string& text = answer.text;
@@ -77,13 +77,13 @@ void FolderCheck::checkAnswers(const LoadedFile& answers) {
             for (const std::u16string& item : blanks)
                 list += (list.empty() ? u"" : u", ") + item;
             const std::u16string clean = withoutStrayBlanks(text);
-            problem(Finding::Kind::StrayBlanks, spec, &answer, n + 1,
+            problem(Finding::Kind::StrayBlanks, facts, &answer, n + 1,
                     u"В ответе " + inQuotes(text) + u" " + list +
                         u": собранное с табло слово никогда не совпадёт с ним.",
                     u"Уберите лишние пробелы: \"" + clean + u"\".");
         }
         if (text.size() > LongestSpelledWord) {
-            problem(Finding::Kind::AnswerTooLong, spec, &answer, n + 1,
+            problem(Finding::Kind::AnswerTooLong, facts, &answer, n + 1,
                     u"Ответ " + inQuotes(text) + u" длиной " +
                         counted(text.size(), u"знак", u"знака", u"знаков") +
                         u", а с табло можно набрать не больше " + num(LongestSpelledWord) +
@@ -96,7 +96,7 @@ void FolderCheck::checkAnswers(const LoadedFile& answers) {
 // Latin letters that look Russian, in a file of Russian letters: exact judging compares
 // codes, so the Russian letter a pupil picks never matches them.
 void FolderCheck::checkLatin(const LoadedFile& file) {
-    const FileSpec& spec = *file.spec;
+    const FileFacts& facts = *file.facts;
     const bool russianFile = mostlyRussian(file.records);
     for (std::size_t n = 0; n < listed(file); ++n) {
         const Record& record = file.records[n];
@@ -121,7 +121,8 @@ void FolderCheck::checkLatin(const LoadedFile& file) {
             if (looksLike != c && russianForms.find(form) == std::u16string::npos)
                 russianForms += (russianForms.empty() ? u"" : u", ") + form;
         }
-        const std::u16string where = spec.role == Role::Letters ? u"В клетке табло " : u"В ответе ";
+        const std::u16string where =
+            facts.role == Role::Letters ? u"В клетке табло " : u"В ответе ";
         const bool one = strays == 1;
         std::u16string what = where + inQuotes(text) +
                               (one ? u" вместо русской буквы " : u" вместо русских букв: ") + list +
@@ -129,10 +130,10 @@ void FolderCheck::checkLatin(const LoadedFile& file) {
         if (!russianForms.empty())
             what += (one ? u" На вид это русская " : u" На вид это русские ") + russianForms +
                     u", но игра их различает";
-        what += spec.role == Role::Letters
+        what += facts.role == Role::Letters
                     ? u": ответ, собранный с этой клеткой, никогда не будет верным."
                     : u": ответ, собранный из русских букв, никогда не будет верным.";
-        problem(Finding::Kind::LatinLetters, spec, &record, n + 1, std::move(what),
+        problem(Finding::Kind::LatinLetters, facts, &record, n + 1, std::move(what),
                 one ? u"Сотрите этот знак и наберите его заново в русской раскладке."
                     : u"Сотрите эти знаки и наберите их заново в русской раскладке.");
     }

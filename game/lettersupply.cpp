@@ -48,7 +48,7 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
     for (std::size_t k = 0; k < surplus.size() && k < 5; ++k)
         spares += (k == 0 ? u"" : u", ") + inQuotes(std::u16string(1, surplus[k].second)) + u" — " +
                   num(surplus[k].first);
-    const bool full = boardSize + shortTotal > board.spec->capacity;
+    const bool full = boardSize + shortTotal > board.facts->capacity;
     for (const auto& [letter, count] : needed) {
         const std::size_t have = onBoard[letter];
         if (count <= have)
@@ -84,7 +84,7 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
                      u"лишних: " +
                          spares + u")."
                    : u".";
-        add(Finding::Severity::Problem, Finding::Kind::LettersShort, *board.spec, 0, 0,
+        add(Finding::Severity::Problem, Finding::Kind::LettersShort, *board.facts, 0, 0,
             std::move(what), std::move(fix));
     }
 }

@@ -18,8 +18,8 @@ namespace quizcheck {
 
 namespace {
 
-std::u16string fileName(const FileSpec& spec) {
-    return utf8ToUtf16(spec.name);
+std::u16string fileName(const FileFacts& facts) {
+    return utf8ToUtf16(facts.name);
 }
 
 } // namespace
@@ -38,19 +38,20 @@ std::u16string countedRecords(Role role, std::size_t n) {
     return counted(n, u"строка", u"строки", u"строк");
 }
 
-void FolderCheck::add(Finding::Severity severity, Finding::Kind kind, const FileSpec& spec,
+void FolderCheck::add(Finding::Severity severity, Finding::Kind kind, const FileFacts& facts,
                       std::size_t record, std::size_t line, std::u16string what,
                       std::u16string fix) {
     m_check.findings.push_back(
-        Finding{severity, kind, spec.name, record, line, std::move(what), std::move(fix)});
+        Finding{severity, kind, facts.name, record, line, std::move(what), std::move(fix)});
 }
 
 QuizCheck FolderCheck::run() {
-    std::array<LoadedFile, Specs.size()> files;
-    for (std::size_t n = 0; n < Specs.size(); ++n) {
-        files[n].spec = &Specs[n];
+    std::array<LoadedFile, KnownFiles.size()> files;
+    for (std::size_t n = 0; n < KnownFiles.size(); ++n) {
+        files[n].facts = &KnownFiles[n];
         files[n].summary = n;
-        m_check.files.push_back(CheckedFile{Specs[n].name, Specs[n].title, Specs[n].capacity});
+        m_check.files.push_back(
+            CheckedFile{KnownFiles[n].name, KnownFiles[n].title, KnownFiles[n].capacity});
         load(files[n]);
     }
     LoadedFile& board = files[0];
@@ -79,11 +80,11 @@ QuizCheck FolderCheck::run() {
     std::stable_sort(m_check.findings.begin(), m_check.findings.end(),
                      [](const Finding& a, const Finding& b) {
                          const auto order = [](const Finding& f) {
-                             for (std::size_t n = 0; n < Specs.size(); ++n) {
-                                 if (f.file == Specs[n].name)
+                             for (std::size_t n = 0; n < KnownFiles.size(); ++n) {
+                                 if (f.file == KnownFiles[n].name)
                                      return n;
                              }
-                             return Specs.size();
+                             return KnownFiles.size();
                          };
                          if (order(a) != order(b))
                              return order(a) < order(b);
@@ -102,32 +103,32 @@ QuizCheck FolderCheck::run() {
 }
 
 void FolderCheck::load(LoadedFile& file) {
-    const FileSpec& spec = *file.spec;
+    const FileFacts& facts = *file.facts;
     CheckedFile& summary = m_check.files[file.summary];
-    const FieldFile game = readFieldFile(m_check.folder, spec.name, spec.capacity);
+    const FieldFile game = readFieldFile(m_check.folder, facts.name, facts.capacity);
     file.gameProblem = game.problem;
     using ProblemKind = FileProblem::Kind;
     const auto gameSays = [&](ProblemKind kind) {
         return game.problem && game.problem->kind == kind;
     };
     if (gameSays(ProblemKind::NotFound)) {
-        reportMissing(spec);
+        reportMissing(facts);
         return;
     }
     if (gameSays(ProblemKind::Unreadable) || gameSays(ProblemKind::TooLarge)) {
-        const bool help = spec.role == Role::Help;
+        const bool help = facts.role == Role::Help;
         const std::u16string what =
             gameSays(ProblemKind::TooLarge)
                 ? u"Файл больше 1 МБ — это не файл викторины, и игра его не читает."
                 : u"Файл не удаётся прочитать: это папка, или на чтение нет прав.";
         add(help ? Finding::Severity::Problem : Finding::Severity::Unreadable,
-            Finding::Kind::Unreadable, spec, 0, 0,
+            Finding::Kind::Unreadable, facts, 0, 0,
             what + (help ? u" Кнопка «Дополнительно» покажет вместо справки сообщение."
                          : u" Игра с такой папкой не запустится."),
-            u"Положите в папку обычный текстовый файл " + fileName(spec) + u".");
+            u"Положите в папку обычный текстовый файл " + fileName(facts) + u".");
         return;
     }
-    std::ifstream in(m_check.folder / pathFromUtf8(spec.name), std::ios::binary);
+    std::ifstream in(m_check.folder / pathFromUtf8(facts.name), std::ios::binary);
     std::string bytes;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     const DecodedText text = decodeTextFile(bytes);
@@ -146,19 +147,19 @@ void FolderCheck::load(LoadedFile& file) {
     checkRecords(file);
 }
 
-void FolderCheck::reportMissing(const FileSpec& spec) {
-    const bool help = spec.role == Role::Help;
+void FolderCheck::reportMissing(const FileFacts& facts) {
+    const bool help = facts.role == Role::Help;
     std::error_code error;
     const bool link = std::filesystem::is_symlink(
-        std::filesystem::symlink_status(m_check.folder / pathFromUtf8(spec.name), error));
+        std::filesystem::symlink_status(m_check.folder / pathFromUtf8(facts.name), error));
     std::u16string what = link ? u"Файл — ссылка, которая никуда не ведёт." : u"Файла нет в папке.";
     what += help ? u" Игра пойдёт, но кнопка «Дополнительно» в окне справки покажет вместо "
                    u"справки сообщение об ошибке."
                  : u" Без него игра не запустится.";
     std::u16string fix =
-        u"Положите в папку файл " + fileName(spec) + (link ? u" вместо ссылки." : u".");
+        u"Положите в папку файл " + fileName(facts) + (link ? u" вместо ссылки." : u".");
     // Windows does not tell "VATRO.TXT" from "vatro.txt", and hides a second ".txt".
-    const std::u16string wanted = fileName(spec);
+    const std::u16string wanted = fileName(facts);
     std::u16string folded;
     for (char16_t c : wanted)
         folded.push_back(foldCase(c));
@@ -169,12 +170,12 @@ void FolderCheck::reportMissing(const FileSpec& spec) {
             foldedName.push_back(foldCase(c));
         if (name != wanted && (foldedName == folded || foldedName == folded + u".txt")) {
             fix = u"В папке есть файл " + inQuotes(name) + u": переименуйте его точно в " +
-                  fileName(spec) + u" (маленькими буквами, без второго «.txt»).";
+                  fileName(facts) + u" (маленькими буквами, без второго «.txt»).";
             break;
         }
     }
     add(help ? Finding::Severity::Problem : Finding::Severity::Unreadable, Finding::Kind::Missing,
-        spec, 0, 0, std::move(what), std::move(fix));
+        facts, 0, 0, std::move(what), std::move(fix));
 }
 
 } // namespace quizcheck

@@ -66,12 +66,12 @@ std::vector<Record> locate(std::u16string_view text, const std::vector<std::u16s
 }
 
 void FolderCheck::checkCapacity(const LoadedFile& file) {
-    const FileSpec& spec = *file.spec;
+    const FileFacts& facts = *file.facts;
     const std::size_t count = file.records.size();
     if (count == 0) {
-        const bool help = spec.role == Role::Help;
+        const bool help = facts.role == Role::Help;
         std::u16string what = u"Файл пуст.";
-        switch (spec.role) {
+        switch (facts.role) {
         case Role::Letters:
             what += u" Табло будет пустым, и ответ не из чего собрать.";
             break;
@@ -84,29 +84,29 @@ void FolderCheck::checkCapacity(const LoadedFile& file) {
             break;
         }
         add(help ? Finding::Severity::Note : Finding::Severity::Problem, Finding::Kind::EmptyFile,
-            spec, 0, 0, std::move(what),
+            facts, 0, 0, std::move(what),
             help ? u"" : u"Впишите в файл содержимое викторины (образец — в README).");
         return;
     }
-    if (count <= spec.capacity)
+    if (count <= facts.capacity)
         return;
-    const Record& first = file.records[spec.capacity];
-    std::u16string what = u"В файле " + countedRecords(spec.role, count) +
-                          u", а игра вмещает не больше " + num(spec.capacity) + u".";
-    what += spec.role == Role::Help ? u" Кнопка «Дополнительно» покажет вместо справки "
-                                      u"сообщение об ошибке."
-                                    : u" С таким файлом игра не запустится.";
-    std::u16string fix = u"Уберите записи с " + num(spec.capacity + 1) + u"-й по " + num(count) +
+    const Record& first = file.records[facts.capacity];
+    std::u16string what = u"В файле " + countedRecords(facts.role, count) +
+                          u", а игра вмещает не больше " + num(facts.capacity) + u".";
+    what += facts.role == Role::Help ? u" Кнопка «Дополнительно» покажет вместо справки "
+                                       u"сообщение об ошибке."
+                                     : u" С таким файлом игра не запустится.";
+    std::u16string fix = u"Уберите записи с " + num(facts.capacity + 1) + u"-й по " + num(count) +
                          u"-ю (первая лишняя — " + excerpt(first.text, 40) + u")";
-    fix += spec.role == Role::Questions || spec.role == Role::Help
+    fix += facts.role == Role::Questions || facts.role == Role::Help
                ? u" или проверьте, не разбила ли запятая вне кавычек какую-то запись."
                : u".";
-    problem(Finding::Kind::TooManyRecords, spec, &first, spec.capacity + 1, std::move(what),
+    problem(Finding::Kind::TooManyRecords, facts, &first, facts.capacity + 1, std::move(what),
             std::move(fix));
 }
 
 void FolderCheck::checkRecords(const LoadedFile& file) {
-    const FileSpec& spec = *file.spec;
+    const FileFacts& facts = *file.facts;
     const bool refusedLong =
         file.gameProblem && file.gameProblem->kind == FileProblem::Kind::FieldTooLong;
     for (std::size_t n = 0; n < listed(file); ++n) {
@@ -126,18 +126,18 @@ void FolderCheck::checkRecords(const LoadedFile& file) {
                                     u"записи сдвинулись."
                               : opened + u", нигде не закрыта: весь остаток файла стал одной "
                                          u"записью.";
-            problem(Finding::Kind::UnclosedQuote, spec, &record, number, what + refusal,
+            problem(Finding::Kind::UnclosedQuote, facts, &record, number, what + refusal,
                     u"Поставьте закрывающую кавычку в конце строки " +
                         (record.line ? num(record.line) : u"с этой записью") + u".");
             continue;
         }
         if (refused) {
-            problem(Finding::Kind::UnclosedQuote, spec, &record, number, refusal.substr(1),
+            problem(Finding::Kind::UnclosedQuote, facts, &record, number, refusal.substr(1),
                     u"Разбейте запись на несколько покороче.");
             continue;
         }
         if (!record.dropped.empty()) {
-            problem(Finding::Kind::TextAfterQuote, spec, &record, number,
+            problem(Finding::Kind::TextAfterQuote, facts, &record, number,
                     u"После закрывающей кавычки стоит " + excerpt(record.dropped, 40) +
                         u" — игра этот текст отбрасывает и видит только " + excerpt(record.text) +
                         u".",
@@ -145,7 +145,7 @@ void FolderCheck::checkRecords(const LoadedFile& file) {
                     u"«ёлочки».");
         }
         if (record.text.find(u'\uFFFD') != std::u16string::npos) {
-            problem(Finding::Kind::WrongEncoding, spec, &record, number,
+            problem(Finding::Kind::WrongEncoding, facts, &record, number,
                     u"В записи " + excerpt(record.text) +
                         u" испорчен знак (показан как «\uFFFD»): в этом месте файла байт, "
                         u"который не читается как UTF-8.",
@@ -155,22 +155,22 @@ void FolderCheck::checkRecords(const LoadedFile& file) {
         if (invisible != record.text.end()) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(*invisible));
-            problem(Finding::Kind::InvisibleCharacters, spec, &record, number,
+            problem(Finding::Kind::InvisibleCharacters, facts, &record, number,
                     u"В записи " + excerpt(record.text) +
                         u" есть невидимый управляющий знак (код U+" + utf8ToUtf16(hex) +
                         u"): на экране его не видно, но игра сравнивает и его.",
                     u"Сотрите запись и наберите её заново.");
         }
-        if (record.text.empty() && spec.role != Role::Help) {
+        if (record.text.empty() && facts.role != Role::Help) {
             std::u16string what = u"Пустая запись: две запятые подряд, запятая в начале строки "
                                   u"или пустые кавычки.";
-            if (spec.role == Role::Letters)
+            if (facts.role == Role::Letters)
                 what += u" На табло будет пустая клетка.";
-            else if (spec.role == Role::Answers)
+            else if (facts.role == Role::Answers)
                 what += u" На этот вопрос нельзя ответить.";
             else
                 what += u" Игра задаст пустой вопрос.";
-            problem(Finding::Kind::EmptyRecord, spec, &record, number, std::move(what),
+            problem(Finding::Kind::EmptyRecord, facts, &record, number, std::move(what),
                     u"Уберите лишнюю запятую или впишите текст записи.");
         }
     }
@@ -180,21 +180,21 @@ void FolderCheck::checkCounts(const LoadedFile& questions, const LoadedFile& ans
     const std::size_t q = questions.records.size();
     const std::size_t a = answers.records.size();
     // A file past its capacity is refused whole, and that is told first.
-    if (q == a || q == 0 || a == 0 || q > questions.spec->capacity || a > answers.spec->capacity)
+    if (q == a || q == 0 || a == 0 || q > questions.facts->capacity || a > answers.facts->capacity)
         return;
     const std::u16string fix = u"Вопросы и ответы идут парами по порядку: первый вопрос — "
                                u"первый ответ и так далее. Сделайте в vatrov.txt и vatroo.txt "
                                u"поровну записей, в одном и том же порядке.";
     const std::u16string counts = u"Вопросов " + num(q) + u", а ответов " + num(a) + u".";
     if (q > a) {
-        problem(Finding::Kind::CountMismatch, *questions.spec, &questions.records[a], a + 1,
+        problem(Finding::Kind::CountMismatch, *questions.facts, &questions.records[a], a + 1,
                 counts + u" Игра задаст только " + countedRecords(Role::Questions, a) + u": " +
                     (q - a == 1 ? u"вопрос " + num(q) + u" останется"
                                 : u"вопросы " + range(a + 1, q) + u" останутся") +
                     u" без ответа.",
                 fix);
     } else {
-        problem(Finding::Kind::CountMismatch, *answers.spec, &answers.records[q], q + 1,
+        problem(Finding::Kind::CountMismatch, *answers.facts, &answers.records[q], q + 1,
                 counts + u" Игра задаст " + countedRecords(Role::Questions, a) + u", и " +
                     (a - q == 1 ? u"вопрос " + num(a) + u" будет пустым."
                                 : u"вопросы " + range(q + 1, a) + u" будут пустыми."),

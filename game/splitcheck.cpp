@@ -32,7 +32,7 @@ bool startsLowerCase(std::u16string_view text) {
 void FolderCheck::checkSplitQuestions(const LoadedFile& questions, const LoadedFile& answers) {
     const auto& records = questions.records;
     // A split question or two push a file just past its capacity, not far beyond.
-    const std::size_t q = std::min(records.size(), 2 * questions.spec->capacity);
+    const std::size_t q = std::min(records.size(), 2 * questions.facts->capacity);
     std::size_t ended = 0;
     std::map<std::size_t, std::size_t> onLine; // records that start on each line
     for (std::size_t n = 0; n < q; ++n) {
@@ -69,7 +69,7 @@ void FolderCheck::checkSplitQuestions(const LoadedFile& questions, const LoadedF
             parts += (k == first ? u"" : u" + ") + inQuotes(records[k].text);
             joined += (k == first ? u"" : u", ") + records[k].text;
         }
-        problem(Finding::Kind::SplitQuestion, *questions.spec, &records[n], n + 1,
+        problem(Finding::Kind::SplitQuestion, *questions.facts, &records[n], n + 1,
                 u"Похоже, запятая вне кавычек разбила один вопрос на записи " +
                     range(first + 1, last + 1) + u": " + parts +
                     u". С этого места каждый следующий вопрос получает чужой ответ.",
@@ -95,7 +95,7 @@ void FolderCheck::checkHelpLines(const LoadedFile& help) {
             parts += (k == n - 1 ? u"" : u", ") + inQuotes(records[k].text);
             joined += (k == n - 1 ? u"" : u", ") + records[k].text;
         }
-        add(Finding::Severity::Note, Finding::Kind::SplitHelpLine, *help.spec, n + 1, record.line,
+        add(Finding::Severity::Note, Finding::Kind::SplitHelpLine, *help.facts, n + 1, record.line,
             u"Запятые делят строку " + num(record.line) + u" на " +
                 counted(last - n + 2, u"строку", u"строки", u"строк") + u" окна справки: " + parts +
                 u".",
