@@ -2,7 +2,7 @@
 // menu bar, shown centred, nothing else. It reports when its first frame is on screen and
 // ends there.
 #include "report.h"
-#include "ui/qt/firstframe.h"
+#include "view/firstframe.h"
 
 #include <QApplication>
 #include <QMainWindow>

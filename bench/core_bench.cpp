@@ -5,8 +5,8 @@
 #include "game/form1.h"
 #include "support/fakehost.h"
 #include "ui/controls/keycodes.h"
-#include "ui/qt/qthost.h"
-#include "ui/qt/viewmanager.h"
+#include "view/qthost.h"
+#include "view/viewmanager.h"
 
 #include <QApplication>
 #include <QEvent>

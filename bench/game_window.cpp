@@ -3,7 +3,7 @@
 // "idle SECONDS" then chooses a level as a player would and reports the processor time the
 // program uses while it waits with the clock running.
 #include "report.h"
-#include "ui/qt/rungame.h"
+#include "view/rungame.h"
 
 #include <QApplication>
 #include <QRadioButton>

@@ -2,7 +2,7 @@
 
 #include "fixedarray.h"
 #include "host.h"
-#include "quizreader.h"
+#include "quiz/fieldreader.h"
 #include "results/gradewindow.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/flexgrid.h"

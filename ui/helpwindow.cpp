@@ -1,7 +1,7 @@
 #include "helpwindow.h"
 
-#include "game/quizfiles.h"
-#include "game/quizreader.h"
+#include "quiz/quizfiles.h"
+#include "quiz/fieldreader.h"
 
 namespace vatro {
 

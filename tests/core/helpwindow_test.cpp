@@ -1,7 +1,7 @@
 // The help window ("Справка") and the credits window ("Об авторах").
 #include "support/gamefixture.h"
 
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 
 namespace vatro::testing {
 namespace {

@@ -2,8 +2,8 @@
 // the end or is refused with a message that names the file and the folder; at a reload
 // during play a refusal is reported and changes nothing, so no player's results are lost;
 // and the checker tells the teacher as much before the lesson.
-#include "game/quizcheck.h"
-#include "game/textcodec.h"
+#include "checker/quizcheck.h"
+#include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 #include "support/gamesnapshot.h"
 #include "support/hostilequiz.h"

@@ -1,7 +1,7 @@
 // The quiz-file checker: what it tells a teacher about a quiz folder, and the program that
 // tells it. The hostile folders are checked beside the game in hostile_test.cpp.
-#include "game/quizcheck.h"
-#include "game/textcodec.h"
+#include "checker/quizcheck.h"
+#include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 #include "support/hostilequiz.h"
 #include "ui/controls/numbertext.h"

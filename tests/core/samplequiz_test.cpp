@@ -1,5 +1,5 @@
 // The sample quiz shipped with the game: a teacher can start a lesson on it as it is.
-#include "game/quizreader.h"
+#include "quiz/fieldreader.h"
 #include "support/gamefixture.h"
 
 #include <map>

@@ -1,6 +1,6 @@
 // Quiz and help files in UTF-8: a file that is valid UTF-8 (or carries the UTF-8 mark) is
 // read as UTF-8, every other file as Windows-1251, as before.
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 
 namespace vatro::testing {

@@ -1,9 +1,9 @@
 // Coverage-guided fuzzing of the quiz files: the reader on its own, then three files made of
 // the input, which the checker checks and the game plays through, the files swapped about
 // during play. Built with VATRO_FUZZ_SEEDS, it writes the seed inputs instead.
-#include "game/quizcheck.h"
-#include "game/quizfiles.h"
-#include "game/textcodec.h"
+#include "checker/quizcheck.h"
+#include "quiz/quizfiles.h"
+#include "quiz/textcodec.h"
 #include "support/fakehost.h"
 #include "support/gamesnapshot.h"
 #include "support/hostilequiz.h"

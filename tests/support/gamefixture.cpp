@@ -1,6 +1,6 @@
 #include "gamefixture.h"
 
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 
 #include <algorithm>
 

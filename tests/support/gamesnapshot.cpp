@@ -1,6 +1,6 @@
 #include "gamesnapshot.h"
 
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 
 #include <algorithm>
 #include <sstream>

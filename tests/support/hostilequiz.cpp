@@ -1,7 +1,7 @@
 #include "hostilequiz.h"
 
-#include "game/quizreader.h"
-#include "game/textcodec.h"
+#include "quiz/fieldreader.h"
+#include "quiz/textcodec.h"
 #include "ui/controls/keycodes.h"
 #include "ui/controls/numbertext.h"
 

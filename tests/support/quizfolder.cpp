@@ -1,6 +1,6 @@
 #include "quizfolder.h"
 
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 
 #include <atomic>
 #include <fstream>

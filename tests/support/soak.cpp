@@ -2,7 +2,7 @@
 
 #include "fakehost.h"
 #include "game/form1.h"
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 
 #include <algorithm>
 #include <random>

@@ -2,7 +2,7 @@
 // a game in progress and its result, as the player sees them.
 #include "viewtest.h"
 
-#include "ui/qt/fontmap.h"
+#include "view/fontmap.h"
 
 #include <QFontMetrics>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
 // The view's tests need a QApplication and must run without a display, also when the
 // test list is read by running this program.
-#include "ui/qt/viewmanager.h"
+#include "view/viewmanager.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // The mouse picture a first start draws is kept for later starts; whatever lies in the
 // cache folder, a start shows the very same picture.
-#include "ui/qt/pictures.h"
+#include "view/pictures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/gamefixture.h"
-#include "ui/qt/gridview.h"
-#include "ui/qt/viewmanager.h"
+#include "view/gridview.h"
+#include "view/viewmanager.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,8 +2,8 @@
 // fonts and the host the real program uses.
 #include "viewtest.h"
 
-#include "ui/qt/fontmap.h"
-#include "ui/qt/qthost.h"
+#include "view/fontmap.h"
+#include "view/qthost.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // Words, numbers and characters as the quiz checker tells of them.
 
-#include "quizreader.h"
+#include "quiz/fieldreader.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "qthost.h"
 
-#include "game/textcodec.h"
+#include "quiz/textcodec.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // Whether the board holds enough of each letter to spell every answer.
+#include "quiz/lettersupply.h"
 #include "checktext.h"
 #include "foldercheck.h"
 
@@ -9,12 +10,10 @@ namespace vatro::quizcheck {
 
 // Picked letters are used up: one full letter game spells every answer from one board.
 void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& answers) {
-    std::map<char16_t, std::size_t> onBoard;
-    for (const Record& cell : board.records) {
-        for (char16_t c : cell.text)
-            ++onBoard[c];
-    }
-    std::map<char16_t, std::size_t> needed;
+    std::vector<std::u16string> cells;
+    for (const Record& cell : board.records)
+        cells.push_back(cell.text);
+    std::vector<std::u16string> meantAnswers;
     std::map<char16_t, std::vector<std::size_t>> usedBy;
     const bool russianAnswers = mostlyRussian(answers.records);
     for (std::size_t n = 0; n < listed(answers); ++n) {
@@ -23,36 +22,32 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
         std::u16string meant = answers.records[n].text;
         for (const std::size_t k : foreignLetters(meant, russianAnswers))
             meant[k] = meantLetter(meant[k]);
+        std::u16string letters;
         for (char16_t c : withoutStrayBlanks(meant)) {
             if (isInvisible(c) || c == u'\uFFFD')
                 continue;
-            ++needed[c];
+            letters.push_back(c);
             auto& list = usedBy[c];
             if (list.empty() || list.back() != n + 1)
                 list.push_back(n + 1);
         }
+        meantAnswers.push_back(std::move(letters));
     }
-    std::size_t boardSize = board.records.size();
-    std::size_t shortTotal = 0;
-    for (const auto& [letter, count] : needed)
-        shortTotal += count > onBoard[letter] ? count - onBoard[letter] : 0;
-    std::vector<std::pair<std::size_t, char16_t>> surplus;
-    for (const auto& [letter, count] : onBoard) {
-        const std::size_t need = needed.count(letter) ? needed[letter] : 0;
-        if (count > need && !isBlank(letter))
-            surplus.emplace_back(count - need, letter);
-    }
-    std::stable_sort(surplus.begin(), surplus.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    const LetterSupply supply = letterSupply(cells, meantAnswers);
+    const std::size_t boardSize = board.records.size();
     std::u16string spares;
-    for (std::size_t k = 0; k < surplus.size() && k < 5; ++k)
-        spares += (k == 0 ? u"" : u", ") + inQuotes(std::u16string(1, surplus[k].second)) + u" — " +
-                  num(surplus[k].first);
-    const bool full = boardSize + shortTotal > board.facts->capacity;
-    for (const auto& [letter, count] : needed) {
-        const std::size_t have = onBoard[letter];
-        if (count <= have)
+    std::size_t shown = 0;
+    for (const LetterCount& spare : supply.spare()) {
+        if (isBlank(spare.letter) || shown == 5)
             continue;
+        spares += (shown++ == 0 ? u"" : u", ") + inQuotes(std::u16string(1, spare.letter)) +
+                  u" — " + num(spare.count);
+    }
+    const bool full = boardSize + supply.lackingTotal() > board.facts->capacity;
+    auto onBoard = supply.onBoard;
+    for (const auto& [letter, missing] : supply.lacking()) {
+        const std::size_t have = onBoard[letter];
+        const std::size_t count = have + missing;
         const std::u16string name =
             letter == u' ' ? u"пробела" : u"буквы " + inQuotes(std::u16string(1, letter));
         std::u16string users;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textcodec.h"
+#include "quiz/textcodec.h"
 
 #include <cstddef>
 #include <filesystem>

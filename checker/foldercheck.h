@@ -3,9 +3,9 @@
 // folder: the four files, their records as found, and the check that reports on them.
 
 #include "quizcheck.h"
-#include "quizfiles.h"
-#include "quizreader.h"
-#include "textcodec.h"
+#include "quiz/quizfiles.h"
+#include "quiz/fieldreader.h"
+#include "quiz/textcodec.h"
 
 #include <algorithm>
 #include <array>

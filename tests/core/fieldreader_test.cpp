@@ -1,6 +1,6 @@
 // The reader of the quiz and help files: how text splits into fields, and the code page.
-#include "game/quizreader.h"
-#include "game/textcodec.h"
+#include "quiz/fieldreader.h"
+#include "quiz/textcodec.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

@@ -1,4 +1,4 @@
-#include "quizreader.h"
+#include "fieldreader.h"
 
 #include "textcodec.h"
 #include "ui/controls/numbertext.h"

@@ -1,5 +1,5 @@
 // The three quiz files: the letter board, the answer words and the questions.
-#include "quizfiles.h"
+#include "quiz/quizfiles.h"
 #include "form1.h"
 
 namespace vatro {

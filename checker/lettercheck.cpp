@@ -1,7 +1,7 @@
 // The board's cells and the answers, record by record: what a pupil cannot pick or spell.
 #include "checktext.h"
 #include "foldercheck.h"
-#include "form1.h"
+#include "game/form1.h"
 
 #include <algorithm>
 

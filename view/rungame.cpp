@@ -2,7 +2,7 @@
 
 #include "firstframe.h"
 #include "game/form1.h"
-#include "game/quizreader.h"
+#include "quiz/fieldreader.h"
 #include "qthost.h"
 #include "viewmanager.h"
 

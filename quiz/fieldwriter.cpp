@@ -1,0 +1,148 @@
+#include "fieldwriter.h"
+
+#include "fieldreader.h"
+#include "textcodec.h"
+#include "ui/controls/numbertext.h"
+
+#include <array>
+
+namespace vatro {
+
+namespace {
+
+bool needsQuotes(std::u16string_view field) {
+    if (field.empty() || isBlank(field.front()) || isBlank(field.back()))
+        return true;
+    for (char16_t c : field) {
+        if (endsField(c))
+            return true;
+    }
+    return false;
+}
+
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c < 0xDC00;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c < 0xE000;
+}
+
+// The position of a surrogate that has no partner, or npos.
+std::size_t brokenPair(std::u16string_view text) {
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (isHighSurrogate(text[k]) && k + 1 < text.size() && isLowSurrogate(text[k + 1]))
+            ++k;
+        else if (isHighSurrogate(text[k]) || isLowSurrogate(text[k]))
+            return k;
+    }
+    return std::u16string_view::npos;
+}
+
+} // namespace
+
+std::u16string joinFields(const std::vector<std::u16string>& fields, std::size_t perLine) {
+    perLine = perLine == 0 ? 1 : perLine;
+    std::u16string text;
+    for (std::size_t n = 0; n < fields.size(); ++n) {
+        const std::u16string& field = fields[n];
+        if (needsQuotes(field))
+            text += u'"' + field + u'"';
+        else
+            text += field;
+        const bool lineEnds = (n + 1) % perLine == 0 || n + 1 == fields.size();
+        text += lineEnds ? u"\r\n" : u",";
+    }
+    return text;
+}
+
+bool encodeCp1251(std::u16string_view text, std::string& bytes, std::size_t& failedAt) {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> codes{};
+        const std::u16string all = decodeCp1251([] {
+            std::string every(256, '\0');
+            for (std::size_t b = 0; b < 256; ++b)
+                every[b] = static_cast<char>(b);
+            return every;
+        }());
+        for (std::size_t b = 0; b < 256; ++b)
+            codes[b] = all[b];
+        return codes;
+    }();
+    bytes.clear();
+    bytes.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char16_t c = text[k];
+        if (c < 0x80) {
+            bytes.push_back(static_cast<char>(c));
+            continue;
+        }
+        std::size_t b = 0x80;
+        while (b < 256 && table[b] != c)
+            ++b;
+        if (b == 256) {
+            failedAt = k;
+            return false;
+        }
+        bytes.push_back(static_cast<char>(b));
+    }
+    return true;
+}
+
+WrittenFile writeFields(const std::vector<std::u16string>& fields, std::size_t perLine,
+                        FileEncoding encoding) {
+    WrittenFile result;
+    std::string unused;
+    for (std::size_t n = 0; n < fields.size(); ++n) {
+        const std::u16string& field = fields[n];
+        if (const std::size_t quote = field.find(u'"'); quote != std::u16string::npos)
+            result.problems.push_back({WriteProblem::Kind::DoubleQuote, n + 1, u'"'});
+        if (const std::size_t broken = brokenPair(field); broken != std::u16string::npos) {
+            result.problems.push_back({WriteProblem::Kind::BrokenCharacter, n + 1, field[broken]});
+            continue;
+        }
+        std::size_t failedAt = 0;
+        if (encoding == FileEncoding::Cp1251 && !encodeCp1251(field, unused, failedAt))
+            result.problems.push_back({WriteProblem::Kind::NotInCp1251, n + 1, field[failedAt]});
+    }
+    if (!result.ok())
+        return result;
+
+    const std::u16string text = joinFields(fields, perLine);
+    if (encoding == FileEncoding::Cp1251) {
+        std::size_t failedAt = 0;
+        encodeCp1251(text, result.bytes, failedAt);
+    } else {
+        result.bytes =
+            (encoding == FileEncoding::Utf8WithMark ? "\xEF\xBB\xBF" : "") + utf16ToUtf8(text);
+    }
+    // The reader decides the encoding from the bytes alone: a Windows-1251 text that
+    // happens to be valid UTF-8, say, would come back as other letters.
+    if (splitFields(decodeTextFile(result.bytes).text, fields.size()) != fields) {
+        result.bytes.clear();
+        result.problems.push_back({WriteProblem::Kind::NotReadBack, 0, 0});
+    }
+    return result;
+}
+
+std::u16string describeWriteProblem(const WriteProblem& problem, std::string_view fileName) {
+    const std::u16string file = u"«" + utf8ToUtf16(fileName) + u"»";
+    const std::u16string record =
+        u"запись " + decimal(static_cast<long long>(problem.field)) + u" файла " + file;
+    switch (problem.kind) {
+    case WriteProblem::Kind::DoubleQuote:
+        return u"В записи " + decimal(static_cast<long long>(problem.field)) + u" файла " + file +
+               u" есть двойная кавычка: файл викторины не может её хранить. "
+               u"Замените её «ёлочками».";
+    case WriteProblem::Kind::NotInCp1251:
+        return u"В кодировке Windows-1251 нет знака «" + std::u16string(1, problem.character) +
+               u"» (" + record + u"). Сохраните файл в UTF-8 или замените знак.";
+    case WriteProblem::Kind::BrokenCharacter:
+        return u"В тексте (" + record + u") есть испорченный знак. Наберите его заново.";
+    case WriteProblem::Kind::NotReadBack:
+        return u"Файл " + file +
+               u" в этой кодировке читался бы иначе, чем написан. Сохраните его в UTF-8.";
+    }
+    return {};
+}
+
+} // namespace vatro
