@@ -1,6 +1,6 @@
 // vatro-check: tells a teacher whether the game will play a quiz folder as meant.
-#include "quiz/textcodec.h"
 #include "quizcheck.h"
+#include "quiz/textcodec.h"
 
 #include <exception>
 #include <filesystem>
