@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 CHECKED := build/checked
 
-.PHONY: run test soak fuzz bench deps build clean
+.PHONY: run test soak fuzz bench deps build package package-check screenshot clean
 
 deps:
 	@./tools/install-deps.sh
@@ -18,6 +18,7 @@ run: build
 	@if [[ -z "$$DISPLAY" && -z "$$WAYLAND_DISPLAY" && -z "$$QT_QPA_PLATFORM" ]]; then \
 	    echo "Нет графического дисплея. Запустите игру на рабочем столе или под Xvfb:"; \
 	    echo "    xvfb-run -a make run"; \
+	    echo "Под Xvfb окна не видно; посмотреть на него можно снимком: make screenshot"; \
 	    exit 1; \
 	fi
 	@cd assets/quiz && exec ../../$(RELEASE)/vatro
@@ -65,6 +66,26 @@ bench: deps
 	    -DVATRO_BENCH=ON >/dev/null
 	@cmake --build $(BENCH) -j $(JOBS) --target vatro_bench
 	@$(BENCH)/bench/vatro_bench --quiz assets/quiz
+
+# The Debian package, build/release/vatro_VERSION_ARCH.deb.
+package: build
+	@rm -f $(RELEASE)/vatro_*.deb
+	@cd $(RELEASE) && cpack -G DEB >/dev/null
+	@ls $(RELEASE)/vatro_*.deb
+
+# The package as a Debian maintainer checks it: lintian, the menu entry, the AppStream file,
+# the manual pages and the documentation; fails on any error or warning.
+package-check: package
+	@./tools/install-deps.sh lintian desktop-file-utils appstream
+	@packaging/check-package.sh $(RELEASE)/vatro_*.deb
+
+# A picture of the game's main window on the sample quiz, taken on a virtual screen, for
+# a machine without one and for the AppStream description.
+SCREENSHOT ?= build/screenshot.png
+screenshot: build
+	@./tools/install-deps.sh imagemagick
+	@xvfb-run -a -s "-screen 0 1024x768x24" tools/screenshot.sh $(RELEASE)/vatro assets/quiz $(SCREENSHOT)
+	@echo "$(SCREENSHOT)"
 
 clean:
 	rm -rf build

@@ -197,12 +197,6 @@ bool FolderCheck::checkEncoding(const LoadedFile& file, std::string_view bytes,
                            u": это не простой текст или незнакомая игре кодировка.",
                        u"Сохраните файл как простой текст (.txt) в кодировке UTF-8.");
     }
-    if (text.encoding == TextEncoding::Utf8) {
-        add(Finding::Severity::Note, Finding::Kind::Utf8, facts, 0, 0,
-            std::u16string(u"Файл сохранён в UTF-8") +
-                (text.byteOrderMark ? u" (с меткой BOM)" : u"") + u" — игра читает его правильно.",
-            u"");
-    }
     return true;
 }
 

@@ -8,6 +8,35 @@
 
 namespace vatro::quizcheck {
 
+namespace {
+
+// The questions are posed in file order, so the board runs out of a letter at one answer:
+// that answer and every later one with the letter cannot be spelled. Named by number and
+// word, as the teacher finds them in vatroo.txt.
+std::u16string unspellable(char16_t letter, std::size_t onBoard,
+                           const std::vector<std::u16string>& meantAnswers,
+                           const LoadedFile& answers) {
+    constexpr std::size_t Named = 5;
+    std::size_t used = 0;
+    std::vector<std::size_t> lost;
+    for (std::size_t n = 0; n < meantAnswers.size(); ++n) {
+        const auto uses = static_cast<std::size_t>(
+            std::count(meantAnswers[n].begin(), meantAnswers[n].end(), letter));
+        used += uses;
+        if (uses != 0 && used > onBoard)
+            lost.push_back(n);
+    }
+    std::u16string named;
+    for (std::size_t k = 0; k < lost.size() && k < Named; ++k)
+        named += (k == 0 ? u"" : u", ") + num(lost[k] + 1) + u" (" +
+                 excerpt(answers.records[lost[k]].text, 30) + u")";
+    if (lost.size() > Named)
+        named += u" и ещё " + num(lost.size() - Named);
+    return (lost.size() == 1 ? u"уже не собрать ответ " : u"уже не собрать ответы ") + named;
+}
+
+} // namespace
+
 // Picked letters are used up: one full letter game spells every answer from one board.
 void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& answers) {
     std::vector<std::u16string> cells;
@@ -56,12 +85,11 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
             users += (k == 0 ? u"" : u", ") + num(list[k]);
         if (list.size() > 8)
             users += u" и другие";
-        std::u16string what = u"На табло не хватает " + name + u": " +
-                              (list.size() == 1 ? u"ответу " : u"ответам ") + users + u" нужно " +
-                              num(count) + u", на табло " + num(have) + u" — не хватает " +
-                              num(count - have) +
-                              u". Выбранные буквы с табло исчезают, и в игре с буквами все "
-                              u"ответы не собрать.";
+        std::u16string what =
+            u"На табло не хватает " + name + u": " + (list.size() == 1 ? u"ответу " : u"ответам ") +
+            users + u" нужно " + num(count) + u", на табло " + num(have) + u" — не хватает " +
+            num(count - have) + u". Выбранные буквы с табло исчезают, и в игре с буквами " +
+            unspellable(letter, have, meantAnswers, answers) + u".";
         for (const auto& [latin, russian] : LookAlikes) {
             if (russian == letter && onBoard.count(latin) && onBoard[latin] > 0)
                 what += u" (На табло вместо неё стоит латинская " +

@@ -19,7 +19,6 @@ struct Finding {
         Missing,
         Unreadable,
         WrongEncoding,
-        Utf8,
         TooManyRecords,
         EmptyFile,
         UnclosedQuote,

@@ -111,6 +111,10 @@ std::vector<BrokenFolder> brokenFolders() {
          K::LatinLetters, 4, 1, u"латинская «O»"},
         {"a letter the board lacks", "vatro.txt", board(u"ОМВОЛАТТОКАБГДЕЖЗИЙП"), 1, 1,
          K::LettersShort, 0, 0, u"буквы «Ь»: ответу 2 нужно 1, на табло 0 — не хватает 1"},
+        {"two answers sharing a letter the board holds once", "vatro.txt",
+         board(u"ОМВОЛЬТОКАБГДЕЖЗИЙПР"), 1, 1, K::LettersShort, 0, 0,
+         u"ответам 2, 3 нужно 2, на табло 1 — не хватает 1. Выбранные буквы с табло исчезают, и "
+         u"в игре с буквами уже не собрать ответ 3 («ТОК»)."},
         {"small letters on the board, capitals in the answers", "vatro.txt",
          board(u"ОМВОЛЬттОКАБГДЕЖЗИЙП"), 1, 1, K::LettersShort, 0, 0,
          u"На табло есть «т», но большие и маленькие"},
@@ -165,11 +169,8 @@ std::vector<BrokenFolder> brokenFolders() {
         {"questions in UTF-8 read as Windows-1251 and saved again", "vatrov.txt",
          utf16ToUtf8(decodeCp1251(utf16ToUtf8(questions))), 1, 1, K::WrongEncoding, 0, 0,
          u"перекодирован дважды"},
-        {"answers in UTF-8 with the mark", "vatroo.txt",
-         "\xEF\xBB\xBF" + utf16ToUtf8(u"ОМ\r\nВОЛЬТ\r\nТОК\r\n"), 0, 1, K::Utf8, 0, 0,
-         u"UTF-8 (с меткой BOM)"},
         {"a broken byte after the UTF-8 mark", "vatroo.txt",
-         "\xEF\xBB\xBF" + utf16ToUtf8(u"ОМ\r\nВОЛЬТ\r\nТ") + "\xD0К\r\n", 1, 2, K::WrongEncoding, 3,
+         "\xEF\xBB\xBF" + utf16ToUtf8(u"ОМ\r\nВОЛЬТ\r\nТ") + "\xD0К\r\n", 1, 1, K::WrongEncoding, 3,
          3, u"испорчен знак"},
         {"a help line split at a comma", "Справка1.txt",
          lines({u"\"Как играть\"", u"Нажмите Пуск, затем выберите букву"}), 0, 1, K::SplitHelpLine,
@@ -217,6 +218,24 @@ TEST(QuizCheck, TellsEachMistakeWithItsFileRecordLineAndFix) {
     }
 }
 
+// UTF-8 is read as the teacher wrote it, by design: named beside the file, never a note.
+TEST(QuizCheck, AQuizInUtf8IsNamedButNotNoted) {
+    QuizFolder quiz;
+    writeGoodQuiz(quiz);
+    quiz.writeBytes("vatroo.txt", "\xEF\xBB\xBF" + utf16ToUtf8(u"ОМ\r\nВОЛЬТ\r\nТОК\r\n"));
+    quiz.writeBytes("vatrov.txt", utf16ToUtf8(u"\"Единица сопротивления?\"\r\n\"Единица "
+                                              u"напряжения?\"\r\n\"Что течёт по проводу?\"\r\n"));
+    const QuizCheck result = checkQuizFolder(quiz.path());
+    const std::u16string report = formatQuizCheck(result);
+    EXPECT_TRUE(result.findings.empty()) << utf8(report);
+    EXPECT_TRUE(contains(report, u"vatroo.txt — ответы: 3 ответа из 49, UTF-8\n")) << utf8(report);
+    EXPECT_TRUE(contains(report, u"vatrov.txt — вопросы: 3 вопроса из 50, UTF-8\n"))
+        << utf8(report);
+    EXPECT_FALSE(contains(report, u"Заметк")) << utf8(report);
+    EXPECT_TRUE(contains(report, u"Итог: ошибок нет — игра сыграет викторину так, как задумано.\n"))
+        << utf8(report);
+}
+
 // Answers that repeat a few short words are Windows-1251 as the teacher saved them: read as
 // KOI8-R their letters merely happen to be commoner ones.
 TEST(QuizCheck, ShortRepeatedAnswersInWindows1251AreNotTakenForAnotherEncoding) {
@@ -260,6 +279,15 @@ TEST(QuizCheckProgram, ExitsWithZeroOneOrTwoAsTheFolderDeserves) {
     broken.remove("vatroo.txt");
     EXPECT_EQ(run(broken.path()), 2) << output;
     EXPECT_EQ(run(broken.path() / "нет такой папки"), 2) << output;
+    // The folder the teacher stands in, given as "." or not at all, is told of by its name.
+    const std::string named =
+        "Проверка викторины в папке «" + fs::canonical(broken.path()).string() + "»\n";
+    const std::string parent = " ../" + broken.path().filename().string();
+    for (const std::string& argument : std::vector<std::string>{" .", "", " ./", parent}) {
+        runCommand("cd " + quoted(broken.path()) + " && " + quoted(VATRO_CHECK_PROGRAM) + argument,
+                   output);
+        EXPECT_EQ(output.rfind(named, 0), 0u) << argument << "\n" << output;
+    }
 }
 
 // The menu entry's launcher starts the game in the teacher's ~/Ватро when it holds a quiz,
