@@ -51,10 +51,12 @@ void Form1::TimeOut() {
     Option3.setValue(false);
     restartLevelClock();
     TimeLimit = u"0:00:00";
+    updateJournal();
 }
 
 void Form1::MarkGameStart() {
     StartTimer = m_host.secondsSinceMidnight();
+    noteGameStart();
 }
 
 void Form1::RecordTimeUsed() {
@@ -68,6 +70,9 @@ void Form1::RecordTimeUsed() {
     const auto s = static_cast<long long>(std::floor(e)) - 60 * m;
     MinutesUsed(PlayerNo) = numberText(m);
     SecondsUsed(PlayerNo) = numberText(s);
+    // A verdict reaches the journal with the time it took.
+    if (m_verdictUnwritten)
+        updateJournal();
 }
 
 } // namespace vatro
