@@ -31,6 +31,9 @@ void Form1::Timer1_Timer() {
         Text2.Text = Elapsed;
     if ((Option1.Value() || Option2.Value() || Option3.Value()) && Elapsed >= TimeLimit)
         TimeOut();
+    // The journal is written on a thread of its own; its trouble is told here.
+    if (journal.hasMessage())
+        showJournalMessage();
 }
 
 void Form1::TimeOut() {

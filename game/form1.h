@@ -3,9 +3,9 @@
 #include "fixedarray.h"
 #include "host.h"
 #include "quiz/fieldreader.h"
-#include "results/classjournal.h"
 #include "results/gradewindow.h"
 #include "results/journaltable.h"
+#include "results/journalwriter.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/flexgrid.h"
 #include "ui/controls/menuentry.h"
@@ -110,7 +110,7 @@ public:
     GradeWindow Form6{2};
 
     // The class journal, rewritten after every change of a player's standing.
-    ClassJournal journal;
+    JournalWriter journal;
 
     // Every secondary window, for a view that mirrors them.
     std::vector<Window*> secondaryWindows() {
@@ -198,10 +198,11 @@ private:
 
     // The class journal (results/journalupdate.cpp): a new file at start-up and "Сброс";
     // the mode and level of a game as it starts; the whole file after a verdict, a result,
-    // a registration, a time-out and a reset.
+    // a registration, a time-out and a reset; what the teacher must know about it.
     void startJournal();
     void noteGameStart();
     void updateJournal();
+    void showJournalMessage();
     FixedArray<JournalNote, 1, 100> m_journalNotes;
     bool m_verdictUnwritten = false;
 

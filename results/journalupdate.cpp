@@ -50,7 +50,12 @@ void Form1::updateJournal() {
         rows.push_back({p, PlayerName(p), Points(p), Mistakes(p), MinutesUsed(p), SecondsUsed(p),
                         Grade(p), note.level, note.mode, note.questionsPosed, folder});
     }
-    if (const auto message = journal.write(journalTable(rows)))
+    journal.write(journalTable(rows));
+    showJournalMessage();
+}
+
+void Form1::showJournalMessage() {
+    if (const auto message = journal.takeMessage())
         m_host.showError(*message);
 }
 

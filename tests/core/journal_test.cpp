@@ -31,6 +31,11 @@ protected:
         }
         return lines;
     }
+    // The journal writes on its own thread: everything on disk, and its message told.
+    void settle() {
+        form().journal.flush();
+        form().Timer1.tick();
+    }
     // A verdict and a result: the game must count both whatever becomes of the journal.
     void playOneRightAnswer() {
         play(&Form1::Command8);
@@ -89,6 +94,7 @@ TEST_F(Journal, FollowsAWholeGameOfTwoPlayersAndStartsANewFileAtReset) {
     EXPECT_EQ(rows(), Rows{"1|Иванов|0|0|||2|||0|"});
     EXPECT_EQ(folderNames(preferred()),
               (std::vector<std::string>{"2026-12-08 12-00.csv", "2026-12-08 12-02.csv"}));
+    settle();
     EXPECT_TRUE(host.errors.empty());
 }
 
@@ -105,6 +111,7 @@ TEST_F(Journal, AWriteCutShortBeforeItsRenameLeavesThePreviousFileWhole) {
     spell(u"ОМ");
     pressGrid1(mouse::Middle);
     f.Command5.click();
+    settle();
     EXPECT_EQ(fileBytes(file), before);
     EXPECT_EQ(folderNames(preferred()), std::vector<std::string>{file.filename().string()});
     EXPECT_EQ(host.errors.size(), 1u) << "a failure that goes on is told once";
@@ -158,6 +165,7 @@ TEST_F(Journal, AFolderThatIsAFileOrALinkSendsTheJournalToTheNextFolder) {
         EXPECT_EQ(rows(), Rows{"1|Иванов|1|0|0|0|2|User1|Игра2|1|100"});
         EXPECT_TRUE(folderNames(elsewhere()).empty());
         EXPECT_TRUE(link || fileBytes(preferred()) == "заметки");
+        settle();
         EXPECT_TRUE(host.errors.empty());
     }
 }
@@ -178,6 +186,7 @@ TEST_F(Journal, WhenNothingCanBeWrittenTheGamePlaysOnAndSaysSoOnce) {
     const uid_t user = geteuid();
     ASSERT_TRUE(user != 0 || seteuid(65534) == 0);
     playOneRightAnswer();
+    settle();
     ASSERT_TRUE(user != 0 || seteuid(0) == 0);
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(utf8(host.errors[0]).find("Журнал класса не ведётся"), std::string::npos);
@@ -196,6 +205,7 @@ TEST_F(Journal, AFullDiskKeepsTheLastWholeFileAndTheGameCounting) {
     spell(u"ОМ");
     pressGrid1(mouse::Middle);
     f.Command5.click();
+    settle();
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(f.Grade(1), 2);
