@@ -50,12 +50,17 @@ std::optional<std::u16string> ClassJournal::write(std::string_view bytes) {
     std::vector<std::u16string> problems;
     fs::path failedFolder;
     if (!m_file.empty()) {
-        const std::optional<FileWriteError> problem = m_store(m_file, bytes, WriteMode::Replace);
+        // The folder is looked at again: a link put in its place must not lead the file away.
+        std::optional<std::u16string> problem = prepareFolder(m_file.parent_path());
         if (!problem) {
-            m_told = false;
-            return std::nullopt;
+            const auto failed = m_store(m_file, bytes, WriteMode::Replace);
+            if (!failed) {
+                m_told = false;
+                return std::nullopt;
+            }
+            problem = describeFileWriteError(*failed, m_file);
         }
-        problems.push_back(describeFileWriteError(*problem, m_file));
+        problems.push_back(*problem);
         failedFolder = m_file.parent_path();
     }
     for (const fs::path& folder : m_folders) {
@@ -103,7 +108,7 @@ std::optional<std::u16string> ClassJournal::createIn(const fs::path& folder,
                                                      std::string_view bytes) {
     // Two runs, or a "Сброс", within one minute get names of their own.
     for (int copy = 1; copy <= 100; ++copy) {
-        const fs::path file = folder / pathFromUtf8(utf16ToUtf8(fileName(copy)));
+        const fs::path file = folder / fileName(copy);
         std::error_code looked;
         if (fs::symlink_status(file, looked).type() != fs::file_type::not_found)
             continue;
@@ -118,14 +123,14 @@ std::optional<std::u16string> ClassJournal::createIn(const fs::path& folder,
     return u"В папке «" + displayPath(folder) + u"» заняты все имена журнала этой минуты.";
 }
 
-std::u16string ClassJournal::fileName(int copy) const {
+fs::path ClassJournal::fileName(int copy) const {
     char name[64];
     std::snprintf(name, sizeof name, "%04d-%02d-%02d %02d-%02d", m_started.year, m_started.month,
                   m_started.day, m_started.hour, m_started.minute);
     std::string text = name;
     if (copy > 1)
         text += " (" + std::to_string(copy) + ")";
-    return utf8ToUtf16(text + ".csv");
+    return pathFromUtf8(text + ".csv");
 }
 
 } // namespace vatro

@@ -41,7 +41,7 @@ private:
     // Writes a new file in the folder under the first free name; the problem otherwise.
     std::optional<std::u16string> createIn(const std::filesystem::path& folder,
                                            std::string_view bytes);
-    std::u16string fileName(int copy) const;
+    std::filesystem::path fileName(int copy) const;
 
     Store m_store;
     std::vector<std::filesystem::path> m_folders;

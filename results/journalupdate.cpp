@@ -37,8 +37,7 @@ void Form1::updateJournal() {
         return;
     JournalNote& current = m_journalNotes(PlayerNo);
     // A level chosen during the game sets its limit from then on; a time-out clears the
-    // choice, and the level it ended is kept.
-    // A player who has not started a game has played no level yet.
+    // choice, and the level it ended is kept. A player yet to start a game has no level.
     if (const std::u16string level = chosenLevel(*this); !level.empty() && !current.mode.empty())
         current.level = level;
     current.questionsPosed = QuestionNo;

@@ -170,6 +170,23 @@ TEST_F(Journal, AFolderThatIsAFileOrALinkSendsTheJournalToTheNextFolder) {
     }
 }
 
+// A link put in place of the folder during the lesson: the journal moves, and says where.
+TEST_F(Journal, AFolderSwappedForALinkMidLessonMovesTheJournalAndSaysWhere) {
+    Form1& f = play(&Form1::Command8);
+    ASSERT_EQ(f.journal.file().parent_path(), preferred());
+    fs::rename(preferred(), quiz.path() / "moved");
+    fs::create_directories(elsewhere());
+    fs::create_directory_symlink(elsewhere(), preferred());
+    spell(u"ОМ");
+    pressGrid1(mouse::Middle);
+    settle();
+    EXPECT_EQ(f.journal.file().parent_path(), fallback());
+    EXPECT_EQ(rows(), Rows{"1|Иванов|1|0|0|0||User1|Игра2|1|100"});
+    EXPECT_TRUE(folderNames(elsewhere()).empty());
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(utf8(host.errors[0]).find("теперь пишется в файл"), std::string::npos);
+}
+
 // Folders the game may not write, and a disk that takes no more: the game plays on, and says
 // once that the journal is not kept.
 TEST_F(Journal, WhenNothingCanBeWrittenTheGamePlaysOnAndSaysSoOnce) {
