@@ -24,19 +24,6 @@ TEST(AtomicFile, ReplacesAWholeFileAndKeepsWhoMayReadIt) {
     EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"журнал.csv"});
 }
 
-TEST(AtomicFile, AnUncommittedWriteLeavesTheOldFileAndNoTemporaryOne) {
-    QuizFolder folder;
-    const fs::path file = folder.path() / "a.csv";
-    ASSERT_FALSE(writeFileAtomically(file, "whole"));
-    {
-        AtomicFile cut(file);
-        ASSERT_FALSE(cut.write("half"));
-        EXPECT_EQ(folderNames(folder.path()).size(), 2u) << "the new bytes wait beside the old";
-    }
-    EXPECT_EQ(fileBytes(file), "whole");
-    EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"a.csv"});
-}
-
 TEST(AtomicFile, NeverWritesThroughALinkAFifoOrAFolderNorReplacesForANewFile) {
     QuizFolder folder;
     const fs::path target = folder.path() / "target";
