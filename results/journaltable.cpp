@@ -50,7 +50,7 @@ std::string journalTable(const std::vector<JournalRow>& rows) {
     std::u16string text(Header);
     text += u"\r\n";
     for (const JournalRow& row : rows) {
-        // The stored time is text; what a pupil cannot type is still written as text.
+        // The times are stored as number text; should one ever hold more, it stays one cell.
         const std::u16string minutes = textCell(trimmed(row.minutes));
         const std::u16string seconds = textCell(trimmed(row.seconds));
         const std::u16string cells[] = {decimal(row.number),
