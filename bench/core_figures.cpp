@@ -53,7 +53,9 @@ std::map<std::string, Micro> runCoreBenchmarks(const Settings& settings, std::st
         Micro micro;
         const std::string unit = entry["time_unit"].toString().toStdString();
         // Processor time: a busy neighbour on a shared machine stretches the wall clock.
-        micro.ns = entry["cpu_time"].toDouble() * (unitNs.count(unit) ? unitNs.at(unit) : 1);
+        const double scale = unitNs.count(unit) ? unitNs.at(unit) : 1;
+        micro.ns = entry["cpu_time"].toDouble() * scale;
+        micro.wallNs = entry["real_time"].toDouble() * scale;
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             if (it.value().isDouble())
                 micro.counters[it.key().toStdString()] = it.value().toDouble();

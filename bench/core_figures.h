@@ -10,7 +10,8 @@
 namespace vatro::bench {
 
 struct Micro {
-    double ns = 0;
+    double ns = 0;     // processor time
+    double wallNs = 0; // wall time, for what waits on the disk
     std::map<std::string, double> counters;
 };
 

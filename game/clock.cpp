@@ -31,6 +31,9 @@ void Form1::Timer1_Timer() {
         Text2.Text = Elapsed;
     if ((Option1.Value() || Option2.Value() || Option3.Value()) && Elapsed >= TimeLimit)
         TimeOut();
+    // The journal is written on a thread of its own; its trouble is told here.
+    if (journal.hasMessage())
+        showJournalMessage();
 }
 
 void Form1::TimeOut() {
@@ -51,10 +54,12 @@ void Form1::TimeOut() {
     Option3.setValue(false);
     restartLevelClock();
     TimeLimit = u"0:00:00";
+    updateJournal();
 }
 
 void Form1::MarkGameStart() {
     StartTimer = m_host.secondsSinceMidnight();
+    noteGameStart();
 }
 
 void Form1::RecordTimeUsed() {
@@ -68,6 +73,9 @@ void Form1::RecordTimeUsed() {
     const auto s = static_cast<long long>(std::floor(e)) - 60 * m;
     MinutesUsed(PlayerNo) = numberText(m);
     SecondsUsed(PlayerNo) = numberText(s);
+    // A verdict reaches the journal with the time it took.
+    if (m_verdictUnwritten)
+        updateJournal();
 }
 
 } // namespace vatro

@@ -4,6 +4,8 @@
 #include "host.h"
 #include "quiz/fieldreader.h"
 #include "results/gradewindow.h"
+#include "results/journaltable.h"
+#include "results/journalwriter.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/flexgrid.h"
 #include "ui/controls/menuentry.h"
@@ -107,6 +109,9 @@ public:
     GradeWindow Form5{3};
     GradeWindow Form6{2};
 
+    // The class journal, rewritten after every change of a player's standing.
+    JournalWriter journal;
+
     // Every secondary window, for a view that mirrors them.
     std::vector<Window*> secondaryWindows() {
         return {&Form2, &Form7, &Form3, &Form4, &Form5, &Form6};
@@ -190,6 +195,16 @@ private:
 
     // Rating (results/rating.cpp).
     void printRatingLines();
+
+    // The class journal (results/journalupdate.cpp): a new file at start-up and "Сброс";
+    // the mode and level of a game as it starts; the whole file after a verdict, a result,
+    // a registration, a time-out and a reset; what the teacher must know about it.
+    void startJournal();
+    void noteGameStart();
+    void updateJournal();
+    void showJournalMessage();
+    FixedArray<JournalNote, 1, 100> m_journalNotes;
+    bool m_verdictUnwritten = false;
 
     // Designer properties and event wiring (ui/form1design.cpp).
     void design();

@@ -2,8 +2,15 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vatro {
+
+// A local date and time, to the second.
+struct LocalDateTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
 
 // The outside world as the game sees it. The application implements it with Qt; tests
 // pass a fake with a hand-set clock and scripted answers.
@@ -32,6 +39,13 @@ public:
 
     // The folder the quiz files and the help file are read from.
     virtual std::filesystem::path quizFolder() = 0;
+
+    // ---- The class journal ----
+    // The folders the class journal may be kept in, the preferred one first; none (the
+    // default): the run keeps no journal.
+    virtual std::vector<std::filesystem::path> journalFolders() { return {}; }
+    // The local date and time now, which names a journal file.
+    virtual LocalDateTime localDateTime() { return {}; }
 };
 
 } // namespace vatro

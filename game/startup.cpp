@@ -58,6 +58,7 @@ void Form1::Form_Load() {
 
     restartLevelClock();
     TimeLimit = u"0:00:00";
+    startJournal();
 }
 
 void Form1::Command7_Click() {
@@ -106,6 +107,9 @@ void Form1::Command7_Click() {
     LoadAnswers();
 
     PlayerNo = 1;
+    // A new count of players is a new journal file; the old one stays as it was.
+    startJournal();
+    updateJournal();
 }
 
 void Form1::Command6_Click() {
@@ -160,6 +164,7 @@ void Form1::Command6_Click() {
     Command6.Enabled = false;
     Command8.Enabled = true;
     Command9.Enabled = true;
+    updateJournal();
 }
 
 void Form1::Command1_Click() {

@@ -24,6 +24,8 @@ void Form1::JudgeAnswer() {
         return;
     if (!AnswerPending)
         ShowClearHint();
+    // Each judging of an open question gives one verdict.
+    m_verdictUnwritten = AnswerPending;
     CheckRightAnswer();
     CheckWrongAnswer();
 }

@@ -73,6 +73,7 @@ void Form1::Command5_Click() {
     }
 
     Answer.clear();
+    updateJournal();
 }
 
 } // namespace vatro

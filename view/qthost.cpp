@@ -3,9 +3,11 @@
 #include "quiz/textcodec.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <cstring>
 #include <ctime>
@@ -78,6 +80,25 @@ void QtHost::endProgram() {
 
 std::filesystem::path QtHost::quizFolder() {
     return std::filesystem::current_path();
+}
+
+std::vector<std::filesystem::path> QtHost::journalFolders() {
+    const auto path = [](const QString& folder) {
+        return std::filesystem::path(folder.toStdU16String());
+    };
+    std::vector<std::filesystem::path> folders{path(QDir::homePath()) / u"Ватро" / u"Журнал"};
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.isEmpty())
+        folders.push_back(path(data) / u"vatro" / u"Журнал");
+    return folders;
+}
+
+LocalDateTime QtHost::localDateTime() {
+    const std::time_t now = std::time(nullptr);
+    tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 } // namespace vatro

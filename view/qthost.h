@@ -20,6 +20,9 @@ public:
     void showError(const std::u16string& message) override;
     void endProgram() override;
     std::filesystem::path quizFolder() override;
+    // ~/Ватро/Журнал, then Журнал in the game's folder of the XDG data home.
+    std::vector<std::filesystem::path> journalFolders() override;
+    LocalDateTime localDateTime() override;
 
 private:
     std::mt19937_64 m_generator;

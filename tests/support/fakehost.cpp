@@ -33,6 +33,15 @@ std::u16string FakeHost::inputBox(const std::u16string& prompt) {
     return name;
 }
 
+LocalDateTime FakeHost::localDateTime() {
+    const int second = timeOfDay();
+    LocalDateTime now = date;
+    now.hour = second / 3600;
+    now.minute = second / 60 % 60;
+    now.second = second % 60;
+    return now;
+}
+
 void FakeHost::advance(double seconds) {
     clock = std::fmod(clock + seconds, 86400.0);
 }

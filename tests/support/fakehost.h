@@ -22,6 +22,9 @@ public:
     void showError(const std::u16string& message) override { errors.push_back(message); }
     void endProgram() override { ++endRequests; }
     std::filesystem::path quizFolder() override { return folder; }
+    std::vector<std::filesystem::path> journalFolders() override { return journal; }
+    // The date below, at the time of day of the hand-set clock.
+    LocalDateTime localDateTime() override;
 
     // Moves the clock on, in seconds; it wraps at midnight as a real clock does.
     void advance(double seconds);
@@ -36,6 +39,8 @@ public:
     std::function<void()> whileNameBoxOpen; // runs while the box waits (ticks, clock)
     std::vector<std::u16string> errors;
     int endRequests = 0;
+    std::vector<std::filesystem::path> journal; // none: the game keeps no journal
+    LocalDateTime date{2026, 12, 8};
 };
 
 } // namespace vatro::testing
