@@ -35,6 +35,7 @@ struct Finding {
         BoardRowIncomplete,
         LettersShort,
         SplitHelpLine,
+        HelpTooLong,
     };
 
     Severity severity = Severity::Problem;
