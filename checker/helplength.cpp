@@ -12,12 +12,15 @@ void FolderCheck::checkHelpLength(const LoadedFile& help) {
     if (lines <= HelpWindowLines)
         return;
     const Record& first = help.records[HelpWindowLines];
+    const std::u16string hidden =
+        lines == HelpWindowLines + 1
+            ? u"строку " + num(lines)
+            : u"строки с " + num(HelpWindowLines + 1) + u"-й по " + num(lines) + u"-ю";
     problem(Finding::Kind::HelpTooLong, *help.facts, &first, HelpWindowLines + 1,
             u"В справке " + countedRecords(Role::Help, lines) + u", а окно справки показывает " +
-                num(HelpWindowLines) + u": строки с " + num(HelpWindowLines + 1) + u"-й по " +
-                num(lines) +
-                u"-ю ученик не увидит, окно не листается (следующую закрывает кнопка "
-                u"«Дополнительно»).",
+                num(HelpWindowLines) + u": " + hidden +
+                u" ученик не увидит. Окно не листается, а строку " + num(HelpWindowLines + 1) +
+                u" закрывает кнопка «Дополнительно».",
             u"Сократите справку до " + counted(HelpWindowLines, u"строки", u"строк", u"строк") +
                 u": объедините короткие строки или оставьте главное.");
 }

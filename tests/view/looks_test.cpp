@@ -177,5 +177,20 @@ TEST_F(Looks, TheSampleHelpFileFitsTheHelpWindowAtItsDesignedSize) {
     picture(help, "help-file.png");
 }
 
+// Nothing wraps: each credit line ends inside the window, beside the portrait or below it.
+TEST_F(Looks, TheCreditLinesEndInsideTheCreditsWindow) {
+    startViews();
+    mainView().actionFor(form().Ватро3)->trigger();
+    WindowView& credits = viewOf(form().Form7);
+    const QFontMetrics metrics(qtFont(form().Form7.font), &credits.clientArea());
+    const double dpi = credits.logicalDpiX();
+    for (const PrintedLine& line : form().Form7.surface.lines())
+        EXPECT_LE(px(line.x.value_or(0), dpi) +
+                      metrics.horizontalAdvance(QString::fromStdU16String(line.text())),
+                  credits.clientArea().width())
+            << utf8(line.text());
+    picture(credits, "credits-finished.png");
+}
+
 } // namespace
 } // namespace vatro::testing
