@@ -87,4 +87,11 @@ QIcon pictureIcon(const std::string& name) {
     return icon;
 }
 
+QIcon blankIcon() {
+    constexpr int Side = 16;
+    QPixmap blank(Side, Side);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
 } // namespace vatro

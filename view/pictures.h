@@ -42,4 +42,7 @@ private:
 // bar or task bar first asks for it.
 QIcon pictureIcon(const std::string& name);
 
+// An icon that draws nothing, for a window designed without one.
+QIcon blankIcon();
+
 } // namespace vatro

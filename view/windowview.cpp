@@ -194,10 +194,10 @@ void WindowView::clientResized(QSize size) {
 void WindowView::sync() {
     if (m_caption.changed(m_model.Caption))
         setWindowTitle(QString::fromStdU16String(m_model.Caption));
-    // A window designed without an icon shows none, rather than its owner's or the
-    // application's.
+    // A window designed without an icon shows a blank one: given none at all, window
+    // managers lend it its owner's icon or one of their own.
     if (m_icon.changed(m_model.Icon))
-        setWindowIcon(pictureIcon(m_model.Icon));
+        setWindowIcon(m_model.Icon.empty() ? blankIcon() : pictureIcon(m_model.Icon));
     syncMenu();
     syncClientSize();
 
