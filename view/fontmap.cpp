@@ -53,8 +53,7 @@ QImage sampleLetters(QFont font) {
 // The stroke that emboldens: a sixteenth of the letters' height, as a bold cut adds.
 constexpr qreal EmboldenShare = 1.0 / 16;
 
-} // namespace
-
+// Whether the font asks for bold but is drawn as thin as its regular weight.
 bool lacksBold(const QFont& font) {
     if (!font.bold())
         return false;
@@ -67,6 +66,8 @@ bool lacksBold(const QFont& font) {
     }
     return entry->second;
 }
+
+} // namespace
 
 void drawFontText(QPainter& painter, QPoint at, const QString& text) {
     if (!lacksBold(painter.font())) {

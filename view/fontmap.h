@@ -16,12 +16,9 @@ QString mappedFamily(const std::u16string& designedName);
 // The designed font as a Qt font: mapped family, the designed point size, weight and slant.
 QFont qtFont(const Font& font);
 
-// Whether the font asks for bold but is drawn as thin as its regular weight: a stand-in
-// face without a bold cut, which the font system does not embolden either.
-bool lacksBold(const QFont& font);
-
 // Draws the text with its baseline starting at the point, in the painter's font and pen;
-// where the font lacks its bold, the letters' outlines are stroked to embolden them.
+// where the font asks for bold but its face has no bold cut, which the font system does not
+// embolden either, the letters' outlines are stroked to embolden them.
 void drawFontText(QPainter& painter, QPoint at, const QString& text);
 
 } // namespace vatro

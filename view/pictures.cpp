@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QThreadPool>
 
@@ -27,12 +26,6 @@ QString drawnStem(const std::string& name) {
 }
 
 } // namespace
-
-QSize pictureSize(const std::string& name) {
-    if (name.empty())
-        return {};
-    return QImageReader(DrawnFolder + drawnStem(name) + QStringLiteral(".png")).size();
-}
 
 QImage pictureImage(const std::string& name, qreal devicePixelRatio) {
     if (name.empty())

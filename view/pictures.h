@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QSize>
 
 #include <future>
 #include <string>
@@ -12,9 +11,6 @@ namespace vatro {
 
 // Pictures are named as the window models name them ("mouse.svg", their source); the game
 // carries them drawn at build time, at an ordinary screen's density and at twice it.
-
-// The picture's own size in device-independent pixels; empty when there is no such picture.
-QSize pictureSize(const std::string& name);
 
 // The picture at its own size for a screen of the pixel ratio: the drawing made for twice
 // the density on a high-density screen, so that it stays crisp there.
