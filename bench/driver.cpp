@@ -48,9 +48,6 @@ int main(int argc, char* argv[]) {
 
     std::fprintf(stderr, "bench: start-up, offscreen (%d runs each)\n", settings.runs);
     figures.offscreen = measureStartUps(settings, platformEnvironment(settings, "offscreen", {}));
-    std::fprintf(stderr, "bench: first starts, offscreen (%d runs)\n", settings.runs);
-    figures.firstStarts = measureFirstStarts(
-        settings, platformEnvironment(settings, "offscreen", {}), figures.firstFailure);
     const Xvfb server;
     figures.idleUnderXvfb = server.running();
     if (server.running()) {

@@ -61,26 +61,6 @@ StartUps measureStartUps(const Settings& settings, const Environment& env) {
     return result;
 }
 
-std::vector<double> measureFirstStarts(const Settings& settings, Environment env,
-                                       std::string& failure) {
-    std::vector<double> ms;
-    for (int n = 0; n < settings.runs; ++n) {
-        const fs::path cache = settings.scratch / ("first-start-" + std::to_string(n));
-        env["XDG_CACHE_HOME"] = cache.string();
-        const Child child =
-            run(settings.programs / "vatro_bench_game", {"startup"}, env, settings.quiz, 30'000);
-        const auto frame = child.values.find("first_frame_ns");
-        if (!child.ok || frame == child.values.end()) {
-            failure = child.ok ? "the game showed no frame" : child.failure;
-            return {};
-        }
-        ms.push_back(double(frame->second - child.startNs) / 1e6);
-        std::error_code ignored;
-        fs::remove_all(cache, ignored);
-    }
-    return ms;
-}
-
 Idle measureIdle(const Settings& settings, const Environment& env, const Xvfb* server) {
     Idle idle;
     const long long serverBefore = server ? server->cpuNs() : 0;

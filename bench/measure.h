@@ -30,10 +30,6 @@ Environment platformEnvironment(const Settings& settings, const std::string& pla
 
 StartUps measureStartUps(const Settings& settings, const Environment& env);
 
-// Starts of a player who never started the game before: nothing kept in the cache folder.
-std::vector<double> measureFirstStarts(const Settings& settings, Environment env,
-                                       std::string& failure);
-
 Idle measureIdle(const Settings& settings, const Environment& env, const Xvfb* server);
 
 } // namespace vatro::bench

@@ -14,8 +14,6 @@ namespace vatro::bench {
 // All that one run measured.
 struct Figures {
     StartUps offscreen;
-    std::vector<double> firstStarts;
-    std::string firstFailure;
     StartUps xvfb;
     Idle idle;
     bool idleUnderXvfb = false;

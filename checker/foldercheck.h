@@ -96,6 +96,7 @@ private:
     void checkCounts(const LoadedFile& questions, const LoadedFile& answers);
     void checkSplitQuestions(const LoadedFile& questions, const LoadedFile& answers);
     void checkHelpLines(const LoadedFile& help);
+    void checkHelpLength(const LoadedFile& help);
     void checkLetterSupply(const LoadedFile& board, const LoadedFile& answers);
 
     QuizCheck m_check;

@@ -71,8 +71,10 @@ QuizCheck FolderCheck::run() {
         checkCounts(questions, answers);
         checkSplitQuestions(questions, answers);
     }
-    if (usable(help))
+    if (usable(help)) {
         checkHelpLines(help);
+        checkHelpLength(help);
+    }
     if (usable(board) && usable(answers))
         checkLetterSupply(board, answers);
 

@@ -34,6 +34,7 @@ struct Finding {
         BoardRowIncomplete,
         LettersShort,
         SplitHelpLine,
+        HelpTooLong,
     };
 
     Severity severity = Severity::Problem;

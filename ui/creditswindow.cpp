@@ -18,18 +18,19 @@ void CreditsWindow::restoreDesign() {
 }
 
 void CreditsWindow::Form_Load() {
-    // A school that installs the game puts its own details here.
+    // What is true of this program: who made it, what it is for, how a teacher checks a
+    // quiz of their own, where a fault goes, and where the sample questions come from.
     static const char16_t* const beside[] = {
         u" Автор программы: Команда Ватро",
-        u" Учитель физики и информатики",
-        u" Школа: (название школы)",
-        u" Район, область: (район, область)",
-        u" Индекс, село, телефон: (индекс, село, рабочий телефон)",
+        u" Игра-викторина для уроков физики",
+        u" Для любой школы: вопросы пишет свой учитель",
+        u" Проверить свою викторину: vatro-check ~/Ватро",
+        u" О неполадках игры сообщите Команде Ватро",
     };
     static const char16_t* const below[] = {
-        u" Вопросы: пример викторины по электромагнетизму, входящий в «Ватро»",
-        u" Составитель вопросов: Команда Ватро",
-        u" Школа, город, область: (школа, город, область)",
+        u" Вопросы примера: викторина по электромагнетизму, входящая в «Ватро»",
+        u" Составитель вопросов примера: Команда Ватро",
+        u" Пример установлен вместе с игрой: /usr/share/vatro/quiz",
     };
     for (const char16_t* line : beside) {
         surface.setCurrentX(2200);

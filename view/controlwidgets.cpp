@@ -4,8 +4,10 @@
 #include "pictures.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <qdrawutil.h>
 
 #include <algorithm>
 
@@ -21,6 +23,7 @@ void paintRole(QWidget& widget, QPalette::ColorRole role, const Color& color) {
 }
 
 constexpr int PictureGap = 1;
+constexpr int PressedDarker = 112; // per cent, as QColor::darker takes it
 
 } // namespace
 
@@ -51,17 +54,29 @@ void ButtonView::syncOwn(double) {
     }
 }
 
+// A graphical button's face is its colour, flat, in a raised frame; pressed, the frame sinks
+// and the face darkens a little. Styles paint their own gradients over a palette colour.
+void ButtonView::paintFlatFace(QPainter& painter, const QStyleOptionButton& option) {
+    const bool down = option.state & QStyle::State_Sunken;
+    const QColor face = option.palette.color(QPalette::Button);
+    const QBrush fill(down ? face.darker(PressedDarker) : face);
+    qDrawWinButton(&painter, rect(), option.palette, down, &fill);
+}
+
 void ButtonView::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    if (m_model.Graphical)
+        paintFlatFace(painter, option);
+    else
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     const std::string picture = m_model.Graphical ? m_model.Picture : std::string();
     if (!picture.empty() &&
         (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != devicePixelRatioF()))
-        m_pixmap = renderPicture(picture, pictureSize(picture), devicePixelRatioF());
+        m_pixmap = picturePixmap(picture, devicePixelRatioF());
     const QSize pictureArea =
         m_pixmap.isNull() ? QSize() : m_pixmap.deviceIndependentSize().toSize();
 

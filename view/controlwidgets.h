@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 #include <string>
 
@@ -28,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintFlatFace(QPainter& painter, const QStyleOptionButton& option);
+
     CommandButton& m_model;
     Mirrored<std::u16string> m_caption;
     Mirrored<Color> m_back;

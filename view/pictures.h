@@ -3,32 +3,29 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QSize>
 
 #include <future>
 #include <string>
 
 namespace vatro {
 
-// Pictures are embedded resources named as the window models name them ("mouse.svg").
+// Pictures are named as the window models name them ("mouse.svg", their source); the game
+// carries them drawn at build time, at an ordinary screen's density and at twice it.
 
-// The picture's own size in device-independent pixels; empty when there is no such picture.
-QSize pictureSize(const std::string& name);
+// The picture at its own size for a screen of the pixel ratio: the drawing made for twice
+// the density on a high-density screen, so that it stays crisp there.
+QImage pictureImage(const std::string& name, qreal devicePixelRatio);
+QPixmap picturePixmap(const std::string& name, qreal devicePixelRatio);
 
-// The picture drawn at the size (its own when empty) for a screen of the pixel ratio, so
-// that it stays crisp on high-density screens.
-QPixmap renderPicture(const std::string& name, QSize size, qreal devicePixelRatio);
-
-// A window's picture at its own size, begun the moment the window is made so that it is
-// ready, or nearly, when the window first paints: read from the copy an earlier start kept
-// in the user's cache folder, or else drawn on another thread and a copy kept.
+// A window's picture, decoded on another thread from the moment the window is made, so
+// that it is ready, or nearly, when the window first paints.
 class PendingPicture {
 public:
     PendingPicture() = default;
     PendingPicture(const std::string& name, qreal devicePixelRatio);
 
-    // The picture as renderPicture draws it at its own size, as an image: the one begun if
-    // it is the same, waiting for it to be done; else drawn now.
+    // The picture as pictureImage gives it: the one begun if it is the same, waiting for it
+    // to be done; else decoded now.
     QImage take(const std::string& name, qreal devicePixelRatio);
 
 private:
@@ -37,8 +34,11 @@ private:
     std::future<QImage> m_image;
 };
 
-// The picture as a window icon, drawn in each size a title bar or task bar asks for when
-// it first asks.
+// The picture as a window icon, in every size drawn for it; each is decoded when a title
+// bar or task bar first asks for it.
 QIcon pictureIcon(const std::string& name);
+
+// An icon that draws nothing, for a window designed without one.
+QIcon blankIcon();
 
 } // namespace vatro

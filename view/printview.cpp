@@ -1,6 +1,7 @@
 #include "printview.h"
 
 #include "colormap.h"
+#include "fontmap.h"
 #include "twips.h"
 
 #include <QFontMetrics>
@@ -69,7 +70,7 @@ struct Painting {
     const QPalette& palette;
     void color(const Color& color) { painter.setPen(qtColor(color, palette)); }
     void font(const QFont& font) { painter.setFont(font); }
-    void text(QPoint at, const QString& text) { painter.drawText(at, text); }
+    void text(QPoint at, const QString& text) { drawFontText(painter, at, text); }
 };
 
 struct Measuring {

@@ -2,8 +2,8 @@
 
 #include "firstframe.h"
 #include "game/form1.h"
-#include "quiz/fieldreader.h"
 #include "qthost.h"
+#include "quiz/fieldreader.h"
 #include "viewmanager.h"
 
 #include <QApplication>

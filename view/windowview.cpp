@@ -42,8 +42,10 @@ void centreAt(QWidget& window, QPoint centre) {
     window.move(centre - QPoint(window.width() / 2, window.height() / 2));
 }
 
-WindowView::WindowView(Window& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(model) {
+// A window with an owner is of the dialog type, which the window manager keeps above its
+// owner while it is open: a click on the main window never buries it. It stays modeless.
+WindowView::WindowView(Window& model, QWidget* owner)
+    : QWidget(owner, owner ? Qt::Dialog : Qt::Window), m_model(model) {
     m_afterEvent = [this] { sync(); };
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
@@ -192,8 +194,10 @@ void WindowView::clientResized(QSize size) {
 void WindowView::sync() {
     if (m_caption.changed(m_model.Caption))
         setWindowTitle(QString::fromStdU16String(m_model.Caption));
-    if (m_icon.changed(m_model.Icon) && !m_model.Icon.empty())
-        setWindowIcon(pictureIcon(m_model.Icon));
+    // A window designed without an icon shows a blank one: given none at all, window
+    // managers lend it its owner's icon or one of their own.
+    if (m_icon.changed(m_model.Icon))
+        setWindowIcon(m_model.Icon.empty() ? blankIcon() : pictureIcon(m_model.Icon));
     syncMenu();
     syncClientSize();
 

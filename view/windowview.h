@@ -22,7 +22,8 @@ namespace vatro {
 // afterEvent, which by default syncs this window.
 class WindowView : public QWidget {
 public:
-    explicit WindowView(Window& model, QWidget* parent = nullptr);
+    // With an owner, the window stays above it while open (a secondary window).
+    explicit WindowView(Window& model, QWidget* owner = nullptr);
     ~WindowView() override;
 
     Window& model() { return m_model; }

@@ -95,6 +95,7 @@ TEST_F(Windows, CreditsShowEightBlueLinesBesideAndBelowThePortrait) {
     for (const PrintedLine& line : lines) {
         EXPECT_EQ(line.text().substr(0, 1), u" ");
         EXPECT_EQ(line.runs.at(0).color, colors::Blue);
+        EXPECT_EQ(line.text().find(u'('), std::u16string::npos) << "a blank left to fill";
     }
     EXPECT_NE(lines[0].text().find(u"Команда Ватро"), std::u16string::npos);
     credits.backgroundClick();

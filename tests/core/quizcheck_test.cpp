@@ -175,6 +175,11 @@ std::vector<BrokenFolder> brokenFolders() {
         {"a help line split at a comma", "Справка1.txt",
          lines({u"\"Как играть\"", u"Нажмите Пуск, затем выберите букву"}), 0, 1, K::SplitHelpLine,
          3, 2, u"\"Нажмите Пуск, затем выберите букву\""},
+        // The window shows the first lines only, and nothing scrolls.
+        {"a help file longer than its window", "Справка1.txt",
+         lines({u"Строка 1", u"Строка 2", u"Строка 3", u"Строка 4", u"Строка 5", u"Строка 6",
+                u"Строка 7", u"Строка 8", u"Строка 9", u"Строка 10"}),
+         1, 1, K::HelpTooLong, 9, 9, u"строки с 9-й по 10-ю ученик не увидит"},
         {"an invisible character in an answer", "vatroo.txt", lines({u"ОМ", u"ВОЛ\x01ЬТ", u"ТОК"}),
          1, 1, K::InvisibleCharacters, 2, 2, u"U+0001"},
     };

@@ -11,8 +11,6 @@
 int main(int argc, char* argv[]) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Pictures the views keep for later starts go to the build folder, not the user's own.
-    setenv("XDG_CACHE_HOME", VATRO_PICTURES_DIR "/cache", 1);
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
     QApplication::setCursorFlashTime(0); // a text cursor shows as it is drawn, never blinking

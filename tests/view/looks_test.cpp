@@ -1,0 +1,193 @@
+// What a pupil sees, read from the rendered windows pixel by pixel: button faces in their
+// colours, the bold of the best grade, a picture that leaves the printed lines legible,
+// secondary windows without an icon that stay above the main window, a help file that fits.
+#include "viewtest.h"
+
+#include "quiz/fieldreader.h"
+#include "quiz/quizfiles.h"
+#include "ui/helpwindow.h"
+#include "view/fontmap.h"
+#include "view/pictures.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+#include <QWindow>
+
+namespace vatro::testing {
+namespace {
+
+// The mean length of the horizontal runs of pixels close to the colour: the width of the
+// letters' upright strokes.
+double strokeWidth(const QImage& image, QColor color) {
+    int inked = 0;
+    int runs = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        bool inRun = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const bool ink = pixelsOf(image, color, QRect(x, y, 1, 1)) == 1;
+            inked += ink;
+            runs += ink && !inRun;
+            inRun = ink;
+        }
+    }
+    return runs ? double(inked) / runs : 0;
+}
+
+// The pixels a 16-pixel icon draws on; a missing icon draws none.
+int inkedPixels(const QIcon& icon) {
+    const QImage image = icon.pixmap(16).toImage();
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            inked += image.pixelColor(x, y).alpha() > 0;
+    return inked;
+}
+
+class Looks : public ViewTest {};
+
+TEST_F(Looks, GraphicalButtonsShowTheirDesignedColourFlatAndDarkenWhenPressed) {
+    startViews();
+    registerByClick(u"Иванов");
+    const QImage shot = picture(mainView(), "buttons.png");
+    int checked = 0;
+    for (const Control* control : form().controls) {
+        const auto* button = dynamic_cast<const CommandButton*>(control);
+        if (!button || !button->Graphical || !button->Visible)
+            continue;
+        const QWidget& view = widget(*button);
+        const QColor designed(button->BackColor.r, button->BackColor.g, button->BackColor.b);
+        // Inside the frame, the face is the colour itself wherever caption and picture
+        // leave it, from the top edge to the bottom one: no gradient.
+        const QRect inside =
+            QRect(view.mapTo(&mainView(), QPoint(0, 0)), view.size()).adjusted(2, 2, -2, -2);
+        int exact = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                exact += shot.pixelColor(x, y) == designed;
+        EXPECT_GT(exact, inside.width() * inside.height() * 6 / 10) << utf8(button->Caption);
+        EXPECT_EQ(shot.pixelColor(inside.bottomRight()), designed) << utf8(button->Caption);
+        ++checked;
+    }
+    EXPECT_GE(checked, 8);
+
+    QWidget& exit = widget(form().Command1);
+    QTest::mousePress(&exit, Qt::LeftButton, {}, exit.rect().center());
+    const QColor pressed = exit.grab().toImage().pixelColor(4, 4);
+    QTest::mouseRelease(&exit, Qt::LeftButton, {}, QPoint(-5, -5)); // let go outside: no exit
+    EXPECT_LT(pressed.lightness(), QColor(255, 128, 128).lightness());
+    EXPECT_GT(pressed.red(), pressed.green() + 64) << "still the button's red";
+}
+
+// The script face has no bold cut; the best grade's word is drawn bold all the same.
+TEST_F(Looks, TheBestGradesWordIsBoldInAFaceWithoutABoldCut) {
+    startViews();
+    form().Form3.Show();
+    views->sync();
+    WindowView& five = viewOf(form().Form3);
+    const QImage shot = picture(five, "grade-5-bold.png");
+    const QFont bold = qtFont(form().Form3.font);
+    const int line = QFontMetrics(bold, &five.clientArea()).height();
+    const QRect firstLine(five.clientArea().mapTo(&five, QPoint(0, 0)), QSize(five.width(), line));
+
+    QFont regular = bold;
+    regular.setBold(false);
+    QImage thin(firstLine.size(), QImage::Format_RGB32);
+    thin.fill(five.palette().color(QPalette::Window));
+    {
+        QPainter painter(&thin);
+        painter.setFont(regular);
+        painter.setPen(Qt::red);
+        drawFontText(painter, QPoint(0, QFontMetrics(regular).ascent()),
+                     QStringLiteral("МОЛОДЕЦ!"));
+    }
+    const double boldStroke = strokeWidth(shot.copy(firstLine), Qt::red);
+    const double thinStroke = strokeWidth(thin, Qt::red);
+    EXPECT_GT(thinStroke, 0.5);
+    EXPECT_GT(boldStroke, thinStroke * 1.3) << boldStroke << " against " << thinStroke;
+}
+
+// The main window prints up to five lines over its picture's top; the picture keeps that
+// band white at both densities, so every printed line stays legible.
+TEST_F(Looks, TheMousePictureLeavesTheBandOfFivePrintedLinesWhite) {
+    startViews();
+    const int lines = 5 * QFontMetrics(qtFont(form().font), &mainView()).lineSpacing();
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QImage drawn = pictureImage("mouse.svg", ratio);
+        ASSERT_EQ(drawn.deviceIndependentSize(), QSizeF(571, 472)) << ratio;
+        ASSERT_EQ(drawn.size(), QSize(571, 472) * ratio);
+        const QRect band(0, 0, drawn.width(), int(lines * ratio));
+        EXPECT_EQ(pixelsOf(drawn, Qt::white, band), band.width() * band.height()) << ratio;
+    }
+
+    // On the window, left of the clock box: white until the game prints there.
+    const QImage shot = mainView().grab().toImage();
+    const QRect under(mainView().clientArea().mapTo(&mainView(), QPoint(0, 0)), QSize(440, lines));
+    EXPECT_EQ(pixelsOf(shot, Qt::white, under), under.width() * under.height());
+    for (int n = 0; n < 5; ++n)
+        form().surface.Print({u"Ваше время истекло, нажмите -Результат-"});
+    views->sync();
+    picture(mainView(), "five-lines.png");
+}
+
+TEST_F(Looks, SecondaryWindowsHaveNoIconAndStayAboveTheMainWindowWithoutBlockingIt) {
+    startViews();
+    EXPECT_GT(inkedPixels(mainView().windowIcon()), 16 * 16 / 4) << "the light bulb";
+    form().Form4.Show();
+    mainView().actionFor(form().Ватро2)->trigger();
+    mainView().actionFor(form().Ватро3)->trigger();
+    views->sync();
+    for (const Window* window :
+         {static_cast<const Window*>(&form().Form4), static_cast<const Window*>(&form().Form2),
+          static_cast<const Window*>(&form().Form7)}) {
+        WindowView& view = viewOf(*window);
+        ASSERT_TRUE(view.isVisible()) << utf8(window->Caption);
+        // Blank, not missing: a window manager fills a missing icon with its owner's.
+        EXPECT_EQ(inkedPixels(view.windowIcon()), 0) << utf8(window->Caption);
+        EXPECT_EQ(view.windowType(), Qt::Dialog) << utf8(window->Caption);
+        EXPECT_EQ(view.windowModality(), Qt::NonModal);
+        ASSERT_NE(view.windowHandle(), nullptr);
+        EXPECT_EQ(view.windowHandle()->transientParent(), mainView().windowHandle());
+    }
+    registerByClick(u"Петров");
+    EXPECT_EQ(form().PlayerName(1), u"Петров");
+}
+
+// Nothing wraps or scrolls: the sample help file fits the help window whole, and the number
+// of lines the checker and the editor go by is the number the window shows.
+TEST_F(Looks, TheSampleHelpFileAndTheCreditsFitTheirWindowsAtTheDesignedSize) {
+    host.folder = VATRO_SAMPLE_QUIZ;
+    startViews();
+    form().Command4.click();
+    views->sync();
+    WindowView& help = viewOf(form().Form2);
+    const QFontMetrics metrics(qtFont(form().Form2.font), &help.clientArea());
+    const QWidget& more = *help.widgetFor(form().Form2.Command1);
+    // Line n stands from (n - 1) line spacings down, one font height high.
+    EXPECT_EQ(std::size_t((more.y() - metrics.height()) / metrics.lineSpacing() + 1),
+              HelpWindowLines);
+
+    const FieldFile sample = readFieldFile(host.folder, HelpFileInfo.name, HelpFileInfo.capacity);
+    ASSERT_TRUE(sample.ok());
+    EXPECT_GE(sample.fields.size(), 5u);
+    EXPECT_LE(sample.fields.size(), HelpWindowLines);
+    for (const std::u16string& line : sample.fields)
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdU16String(u" " + line)),
+                  help.clientArea().width())
+            << utf8(line);
+    dynamic_cast<QAbstractButton&>(*help.widgetFor(form().Form2.Command1)).click();
+    picture(help, "help-file.png");
+
+    // So do the credits, beside the portrait and below it.
+    mainView().actionFor(form().Ватро3)->trigger();
+    WindowView& credits = viewOf(form().Form7);
+    const QFontMetrics small(qtFont(form().Form7.font), &credits.clientArea());
+    for (const PrintedLine& line : form().Form7.surface.lines())
+        EXPECT_LE(px(line.x.value_or(0), credits.logicalDpiX()) +
+                      small.horizontalAdvance(QString::fromStdU16String(line.text())),
+                  credits.clientArea().width())
+            << utf8(line.text());
+    picture(credits, "credits-finished.png");
+}
+
+} // namespace
+} // namespace vatro::testing
