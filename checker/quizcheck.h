@@ -20,6 +20,7 @@ struct Finding {
         Unreadable,
         WrongEncoding,
         Utf8,
+        Utf16,
         TooManyRecords,
         EmptyFile,
         UnclosedQuote,

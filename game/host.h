@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace vatro {
@@ -30,8 +31,10 @@ public:
     // Ends the program at once, closing all windows.
     virtual void endProgram() = 0;
 
-    // The folder the quiz files and the help file are read from.
-    virtual std::filesystem::path quizFolder() = 0;
+    // The folder the quiz files and the help file are read from: the one the game was
+    // started in, under whatever name it has now. None when that folder is gone (deleted,
+    // or deleted and put back as a new folder) or can no longer be named. Never throws.
+    virtual std::optional<std::filesystem::path> quizFolder() = 0;
 };
 
 } // namespace vatro

@@ -19,7 +19,7 @@ public:
     // A message box (none where no one could see it) and the same text on stderr.
     void showError(const std::u16string& message) override;
     void endProgram() override;
-    std::filesystem::path quizFolder() override;
+    std::optional<std::filesystem::path> quizFolder() override;
 
 private:
     std::mt19937_64 m_generator;

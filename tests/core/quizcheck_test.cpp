@@ -158,8 +158,12 @@ std::vector<BrokenFolder> brokenFolders() {
          0, 0, u"KOI8-R"},
         {"questions in CP866", "vatrov.txt", encoded(questions, "CP866"), 1, 1, K::WrongEncoding, 0,
          0, u"CP866"},
-        {"questions in UTF-16", "vatrov.txt", "\xFF\xFE" + encoded(questions, "UTF-16LE"), 1, 1,
-         K::WrongEncoding, 0, 0, u"UTF-16"},
+        // The game reads UTF-16 that carries its mark, as Notepad saves it, and refuses
+        // UTF-16 without one: so does the checker.
+        {"questions in UTF-16 with the mark", "vatrov.txt",
+         "\xFF\xFE" + encoded(questions, "UTF-16LE"), 0, 1, K::Utf16, 0, 0, u"«Юникод»"},
+        {"questions in UTF-16 without the mark", "vatrov.txt", encoded(questions, "UTF-16BE"), 2,
+         1, K::WrongEncoding, 0, 0, u"UTF-16 без метки"},
         {"questions in UTF-8 with a broken byte on line 3", "vatrov.txt", brokenUtf8, 1, 1,
          K::WrongEncoding, 0, 3, u"в строке 3 испорчен байт"},
         {"questions in UTF-8 read as Windows-1251 and saved again", "vatrov.txt",

@@ -21,13 +21,16 @@ public:
     std::u16string inputBox(const std::u16string& prompt) override;
     void showError(const std::u16string& message) override { errors.push_back(message); }
     void endProgram() override { ++endRequests; }
-    std::filesystem::path quizFolder() override { return folder; }
+    std::optional<std::filesystem::path> quizFolder() override {
+        return folderGone ? std::nullopt : std::optional(folder);
+    }
 
     // Moves the clock on, in seconds; it wraps at midnight as a real clock does.
     void advance(double seconds);
 
     double clock = 12 * 3600.0; // seconds since midnight
     std::filesystem::path folder;
+    bool folderGone = false; // as the real host finds a working folder deleted or replaced
     double seed = 0;
     int randomizeCalls = 0; // one per shuffle of the word list
     unsigned long long randomState = 1;
