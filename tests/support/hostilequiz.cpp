@@ -180,7 +180,8 @@ std::vector<HostileQuiz> hostileQuizzes() {
         {"LettersInUtf32", "vatro.txt", u"сохранён в кодировке UTF-32", Any, Any, Any, 2,
          [](Q& q) {
              std::string bytes("\xFF\xFE\0\0", 4);
-             for (char16_t c : goodQuizText()[0])
+             const std::u16string board = goodQuizText()[0];
+             for (char16_t c : board)
                  bytes += utf16<false, false>(std::u16string{c}) + std::string(2, '\0');
              q.writeBytes("vatro.txt", bytes);
          }},
