@@ -13,8 +13,7 @@ bool plausible(char16_t c) {
            c == u'№';
 }
 
-// Text of this kind has a zero byte or a 0x04 byte (the high byte of every Russian letter)
-// in nearly every pair; text in Windows-1251 or UTF-8 has neither.
+// Whether the bytes, read as UTF-16 of that byte order, are nearly all characters of a quiz.
 bool looksLikeUtf16(std::string_view bytes, bool bigEndian) {
     const std::u16string text =
         decodeUtf16(bytes.substr(0, bytes.size() & ~std::size_t{1}), bigEndian);
@@ -33,6 +32,8 @@ ForeignText foreignText(std::string_view bytes, const DecodedText& decoded) {
     if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
         bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
         return ForeignText::Utf32;
+    // UTF-16 of a quiz has a zero byte (the high byte of ASCII) or a 0x04 byte (that of every
+    // Russian letter) in nearly every pair; text in Windows-1251 or UTF-8 has neither.
     const bool zeroOrFour =
         std::any_of(bytes.begin(), bytes.end(), [](char b) { return b == '\0' || b == '\x04'; });
     if (!decoded.byteOrderMark && bytes.size() >= 2 && zeroOrFour &&

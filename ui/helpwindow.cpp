@@ -1,7 +1,7 @@
 #include "helpwindow.h"
 
-#include "quiz/fieldreader.h"
 #include "quiz/quizfiles.h"
+#include "quiz/fieldreader.h"
 
 namespace vatro {
 

@@ -22,7 +22,7 @@ ProblemReporter& reporter() {
 std::u16string describe(std::exception_ptr failure) {
     const std::u16string goesOn =
         u"\nИгра продолжается: результаты игроков сохранены. Если ошибка повторится, "
-        u"напечатайте рейтинг и перезапустите игру.";
+        u"выведите рейтинг из меню и перепишите его, прежде чем перезапускать игру.";
     try {
         std::rethrow_exception(failure);
     } catch (const QuizFileError& error) {
