@@ -98,9 +98,17 @@ TEST_F(LostFolder, RenamedFolderGoesOnWorking) {
     fs::rename(renamed, quiz.path());
 }
 
-// Started in a folder that no longer exists, the program says so and exits with status 1.
+// Started in a folder that no longer exists, the game says so and exits with status 1, and
+// the checker, which reads the same folder, says so too and exits with 2.
 TEST_F(LostFolder, GameStartedInAVanishedFolderSaysSoAndExitsWithOne) {
     fs::remove_all(quiz.path());
+    QProcess check;
+    check.start(QStringLiteral(VATRO_CHECK_PROGRAM), {});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(check.readAllStandardOutput())
+                    .startsWith(QStringLiteral("Текущей папки больше нет")));
+
     QProcess game;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
