@@ -30,7 +30,8 @@ test: build
 	@cmake --build $(CHECKED) -j $(JOBS)
 	@cd $(CHECKED) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# A million random events over the whole game, with the sanitizers on.
+# A million random events over the whole game, with the sanitizers on, the quiz folder's
+# files broken and mended between them.
 SOAK_EVENTS ?= 1000000
 SOAK_SEED ?= 20261208
 soak: deps
@@ -38,25 +39,27 @@ soak: deps
 	@cmake --build $(CHECKED) -j $(JOBS) --target vatro_soak
 	@$(CHECKED)/tests/vatro_soak $(SOAK_EVENTS) $(SOAK_SEED)
 
-# The quiz-file reader and the loaders under a coverage-guided fuzzer (clang's libFuzzer),
-# seeded with the sample quiz and the hostile quiz folders of the tests.
+# The quiz files under a coverage-guided fuzzer (clang's libFuzzer), with the sanitizers on, in
+# two layers: the reader and the writer on their own (fast), then the game and the checker
+# on three files made of each input (slow), seeded with the sample quiz and the hostile quiz
+# folders of the tests. FUZZ_SECONDS is split between the layers; 0 seconds skips a layer.
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_READER_SECONDS ?= $(shell echo $$(( $(FUZZ_SECONDS) / 2 )))
+FUZZ_GAME_SECONDS ?= $(shell echo $$(( $(FUZZ_SECONDS) - $(FUZZ_READER_SECONDS) )))
 fuzz:
 	@./tools/install-deps.sh clang libclang-rt-dev
 	@cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_CXX_COMPILER=clang++ -DVATRO_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ) -j $(JOBS) --target vatro_quizfiles_fuzz vatro_fuzz_seeds
+	@cmake --build $(FUZZ) -j $(JOBS) --target vatro_reader_fuzz vatro_quizfiles_fuzz vatro_fuzz_seeds
 	@rm -rf $(FUZZ)/seeds && $(FUZZ)/tests/fuzz/vatro_fuzz_seeds $(FUZZ)/seeds assets/quiz
-	@mkdir -p $(FUZZ)/corpus $(FUZZ)/findings
-	@echo "fuzz: $(FUZZ_SECONDS) s, log in $(FUZZ)/fuzz.log, findings in $(FUZZ)/findings"
-	@$(FUZZ)/tests/fuzz/vatro_quizfiles_fuzz $(FUZZ)/corpus $(FUZZ)/seeds \
-	    -dict=tests/fuzz/quizfiles.dict -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
-	    -timeout=10 -artifact_prefix=$(FUZZ)/findings/ >$(FUZZ)/fuzz.log 2>&1; \
-	status=$$?; \
-	runs=$$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 executions in \2 s/p' $(FUZZ)/fuzz.log); \
-	if [[ $$status -ne 0 ]]; then tail -n 40 $(FUZZ)/fuzz.log; echo "fuzz: FOUND A CRASH, see $(FUZZ)/findings"; exit 1; fi; \
-	echo "fuzz: $$runs, $$(ls $(FUZZ)/corpus | wc -l) inputs in the corpus, no crash"
+	@mkdir -p $(FUZZ)/reader-corpus $(FUZZ)/corpus
+	@./tools/fuzz-layer.sh reader $(FUZZ_READER_SECONDS) $(FUZZ)/reader.log $(FUZZ)/findings \
+	    $(FUZZ)/tests/fuzz/vatro_reader_fuzz $(FUZZ)/reader-corpus assets/quiz \
+	    -dict=tests/fuzz/quizfiles.dict -max_len=512 -timeout=10
+	@./tools/fuzz-layer.sh game $(FUZZ_GAME_SECONDS) $(FUZZ)/fuzz.log $(FUZZ)/findings \
+	    $(FUZZ)/tests/fuzz/vatro_quizfiles_fuzz $(FUZZ)/corpus $(FUZZ)/seeds \
+	    -dict=tests/fuzz/quizfiles.dict -max_len=65536 -timeout=10
 
 # Start-up, memory and idle cost against a bare Qt window, and the game's own costs,
 # in one table. Measurements, not tests: a slow machine fails nothing.

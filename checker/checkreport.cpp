@@ -35,9 +35,11 @@ std::u16string formatQuizCheck(const QuizCheck& check) {
                 const std::size_t rows = (file.records + BoardWidth - 1) / BoardWidth;
                 out += u", " + counted(rows, u"ряд", u"ряда", u"рядов");
             }
-            out += file.encoding == TextEncoding::Cp1251 ? u", Windows-1251"
-                   : file.encoding == TextEncoding::Utf8 ? u", UTF-8"
-                                                         : u", ASCII";
+            out += file.encoding == TextEncoding::Cp1251    ? u", Windows-1251"
+                   : file.encoding == TextEncoding::Utf8    ? u", UTF-8"
+                   : file.encoding == TextEncoding::Utf16Le ? u", UTF-16 LE"
+                   : file.encoding == TextEncoding::Utf16Be ? u", UTF-16 BE"
+                                                            : u", ASCII";
             out += u"\n";
         }
         std::map<Finding::Kind, std::size_t> shown;

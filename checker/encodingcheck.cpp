@@ -117,15 +117,6 @@ bool FolderCheck::checkEncoding(const LoadedFile& file, std::string_view bytes,
         return std::u16string();
     };
 
-    const std::size_t zeros =
-        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\0'));
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
-        (zeros > 0 && zeros * 4 >= bytes.size())) {
-        return garbled(0,
-                       u"Файл сохранён в UTF-16 (в Блокноте это «Юникод»): игра читает только "
-                       u"UTF-8 и Windows-1251 и покажет вместо текста бессмыслицу.",
-                       saveAgain);
-    }
     if (text.encoding == TextEncoding::Cp1251) {
         // Mostly well-formed UTF-8 with a few broken bytes: the whole file falls back to
         // Windows-1251 and every Russian letter turns into two odd characters.

@@ -87,6 +87,7 @@ private:
 
     void load(LoadedFile& file);
     void reportMissing(const FileFacts& facts);
+    void reportForeignText(const FileFacts& facts, FileProblem::Kind kind);
     bool checkEncoding(const LoadedFile& file, std::string_view bytes, const DecodedText& text);
     void checkCapacity(const LoadedFile& file);
     void checkRecords(const LoadedFile& file);

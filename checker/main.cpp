@@ -25,8 +25,14 @@ int main(int argc, char* argv[]) {
         return argc > 2 ? 2 : 0;
     }
     try {
+        std::error_code lost;
         const std::filesystem::path folder =
-            argc > 1 ? vatro::pathFromUtf8(argument) : std::filesystem::current_path();
+            argc > 1 ? vatro::pathFromUtf8(argument) : std::filesystem::current_path(lost);
+        if (lost) {
+            print(u"Текущей папки больше нет (её удалили или заменили новой), или к ней нет "
+                  u"доступа. Перейдите в папку с викториной или назовите её.\n");
+            return 2;
+        }
         if (!std::filesystem::is_directory(folder)) {
             print(u"Папка «" + vatro::displayPath(folder) + u"» не найдена.\n");
             return 2;

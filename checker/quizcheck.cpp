@@ -117,6 +117,11 @@ void FolderCheck::load(LoadedFile& file) {
         reportMissing(facts);
         return;
     }
+    if (gameSays(ProblemKind::Utf16WithoutMark) || gameSays(ProblemKind::Utf32) ||
+        gameSays(ProblemKind::NotText)) {
+        reportForeignText(facts, game.problem->kind);
+        return;
+    }
     if (gameSays(ProblemKind::Unreadable) || gameSays(ProblemKind::TooLarge)) {
         const bool help = facts.role == Role::Help;
         const std::u16string what =
@@ -147,6 +152,24 @@ void FolderCheck::load(LoadedFile& file) {
         return;
     checkCapacity(file);
     checkRecords(file);
+}
+
+// The game refuses the file whole, as it refuses a missing one.
+void FolderCheck::reportForeignText(const FileFacts& facts, FileProblem::Kind kind) {
+    const bool help = facts.role == Role::Help;
+    const std::u16string what =
+        kind == FileProblem::Kind::Utf16WithoutMark
+            ? u"Файл сохранён в UTF-16 без метки порядка байтов, а такой игра не читает."
+        : kind == FileProblem::Kind::Utf32
+            ? u"Файл сохранён в UTF-32, а такой игра не читает."
+            : u"Файл почти весь из управляющих знаков: это не текст или незнакомая игре "
+              u"кодировка.";
+    add(help ? Finding::Severity::Problem : Finding::Severity::Unreadable,
+        Finding::Kind::WrongEncoding, facts, 0, 0,
+        what + (help ? u" Кнопка «Дополнительно» покажет вместо справки сообщение."
+                     : u" Игра с такой папкой не запустится."),
+        u"Откройте файл в текстовом редакторе и сохраните его заново в кодировке UTF-8 "
+        u"(или Windows-1251).");
 }
 
 void FolderCheck::reportMissing(const FileFacts& facts) {

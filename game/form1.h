@@ -204,6 +204,8 @@ private:
     void updateJournal();
     void showJournalMessage();
     FixedArray<JournalNote, 1, 100> m_journalNotes;
+    // The quiz folder's name when last seen: a vanished folder keeps its name in the journal.
+    std::u16string m_journalQuizFolder;
     bool m_verdictUnwritten = false;
 
     // Designer properties and event wiring (ui/form1design.cpp).

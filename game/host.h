@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ public:
     // Ends the program at once, closing all windows.
     virtual void endProgram() = 0;
 
-    // The folder the quiz files and the help file are read from.
-    virtual std::filesystem::path quizFolder() = 0;
+    // The folder the quiz files and the help file are read from: the one the game was
+    // started in, under whatever name it has now. None when that folder is gone (deleted,
+    // or deleted and put back as a new folder) or can no longer be named. Never throws.
+    virtual std::optional<std::filesystem::path> quizFolder() = 0;
 
     // ---- The class journal ----
     // The folders the class journal may be kept in, the preferred one first; none (the

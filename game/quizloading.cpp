@@ -5,7 +5,9 @@
 namespace vatro {
 
 std::optional<std::u16string> Form1::prepareQuizFiles(int files) {
-    const std::filesystem::path folder = m_host.quizFolder();
+    const std::optional<std::filesystem::path> folder = m_host.quizFolder();
+    if (!folder)
+        return describeLostFolder();
     const std::pair<QuizFile, const QuizFileInfo*> order[] = {{LettersFile, &LettersFileInfo},
                                                               {AnswersFile, &AnswersFileInfo},
                                                               {QuestionsFile, &QuestionsFileInfo}};
@@ -14,9 +16,9 @@ std::optional<std::u16string> Form1::prepareQuizFiles(int files) {
         const auto& [flag, info] = order[n];
         if ((files & flag) == 0)
             continue;
-        FieldFile file = readFieldFile(folder, info->name, info->capacity);
+        FieldFile file = readFieldFile(*folder, info->name, info->capacity);
         if (!file.ok())
-            return describeProblem(*file.problem, folder, info->name, info->capacity);
+            return describeProblem(*file.problem, *folder, info->name, info->capacity);
         prepared[n] = std::move(file.fields);
     }
     // Only now, with every file read and checked, is anything handed to the loaders.

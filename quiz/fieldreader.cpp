@@ -1,5 +1,6 @@
 #include "fieldreader.h"
 
+#include "foreigntext.h"
 #include "textcodec.h"
 #include "ui/controls/numbertext.h"
 
@@ -81,9 +82,29 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
     }
     // A file cut short while it was read is taken as far as it went.
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return readFieldBytes(bytes, capacity);
+}
+
+FieldFile readFieldBytes(std::string_view bytes, std::size_t capacity) {
+    FieldFile result;
     // Today's editors save UTF-8, marked or not; files written for the game in
     // Windows-1251 are practically never valid UTF-8 and read as before.
-    result.fields = splitFields(decodeTextFile(bytes).text, capacity);
+    const DecodedText decoded = decodeTextFile(bytes);
+    // Read as it stands, such a file would be refused for a wrong count of records.
+    switch (foreignText(bytes, decoded)) {
+    case ForeignText::None:
+        break;
+    case ForeignText::Utf16WithoutMark:
+        result.problem = FileProblem{FileProblem::Kind::Utf16WithoutMark};
+        return result;
+    case ForeignText::Utf32:
+        result.problem = FileProblem{FileProblem::Kind::Utf32};
+        return result;
+    case ForeignText::ControlCharacters:
+        result.problem = FileProblem{FileProblem::Kind::NotText};
+        return result;
+    }
+    result.fields = splitFields(decoded.text, capacity);
     if (result.fields.size() > capacity) {
         result.fields.clear();
         result.problem = FileProblem{FileProblem::Kind::TooManyRecords};
@@ -98,6 +119,10 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
     }
     return result;
 }
+
+namespace {
+constexpr const char16_t* SaveAsText = u"; сохраните его как UTF-8 или Windows-1251.";
+} // namespace
 
 std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,
                                const std::string& fileName, std::size_t capacity) {
@@ -122,8 +147,27 @@ std::u16string describeProblem(const FileProblem& problem, const std::filesystem
                u" длиннее " + decimal(static_cast<long long>(MaxFieldLength)) +
                u" знаков. Проверьте, закрыта ли кавычка.";
         break;
+    case FileProblem::Kind::Utf16WithoutMark:
+        what =
+            u"Файл " + file + u" сохранён в кодировке UTF-16 без метки порядка байтов" + SaveAsText;
+        break;
+    case FileProblem::Kind::Utf32:
+        what = u"Файл " + file + u" сохранён в кодировке UTF-32" + SaveAsText;
+        break;
+    case FileProblem::Kind::NotText:
+        what = u"Файл " + file +
+               u" почти весь из управляющих знаков: он сохранён в незнакомой игре кодировке "
+               u"или это не текст" +
+               SaveAsText;
+        break;
     }
     return what + u"\nПапка: «" + displayPath(folder) + u"».";
+}
+
+std::u16string describeLostFolder() {
+    return u"Папки, из которой запущена игра, больше нет (её удалили или заменили новой), "
+           u"или к ней нет доступа: файлы викторины не прочитать.\n"
+           u"Игра читает файлы только из папки, в которой её запустили.";
 }
 
 QuizFileError::QuizFileError(std::u16string text)

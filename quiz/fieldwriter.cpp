@@ -1,10 +1,11 @@
 #include "fieldwriter.h"
 
 #include "fieldreader.h"
+#include "foreigntext.h"
 #include "textcodec.h"
 #include "ui/controls/numbertext.h"
 
-#include <array>
+#include <vector>
 
 namespace vatro {
 
@@ -56,34 +57,25 @@ std::u16string joinFields(const std::vector<std::u16string>& fields, std::size_t
 }
 
 bool encodeCp1251(std::u16string_view text, std::string& bytes, std::size_t& failedAt) {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> codes{};
-        const std::u16string all = decodeCp1251([] {
-            std::string every(256, '\0');
-            for (std::size_t b = 0; b < 256; ++b)
-                every[b] = static_cast<char>(b);
-            return every;
-        }());
-        for (std::size_t b = 0; b < 256; ++b)
-            codes[b] = all[b];
-        return codes;
+    // The byte of each character, 0 for none; one look-up a character.
+    static const std::vector<unsigned char> byteOf = [] {
+        std::vector<unsigned char> bytes(0x10000, 0);
+        for (unsigned b = 0x80; b < 0x100; ++b) {
+            const char byte = static_cast<char>(b);
+            bytes[decodeCp1251(std::string_view(&byte, 1))[0]] = static_cast<unsigned char>(b);
+        }
+        return bytes;
     }();
     bytes.clear();
     bytes.reserve(text.size());
     for (std::size_t k = 0; k < text.size(); ++k) {
         const char16_t c = text[k];
-        if (c < 0x80) {
-            bytes.push_back(static_cast<char>(c));
-            continue;
-        }
-        std::size_t b = 0x80;
-        while (b < 256 && table[b] != c)
-            ++b;
-        if (b == 256) {
+        const unsigned char byte = c < 0x80 ? static_cast<unsigned char>(c) : byteOf[c];
+        if (byte == 0 && c != 0) {
             failedAt = k;
             return false;
         }
-        bytes.push_back(static_cast<char>(b));
+        bytes.push_back(static_cast<char>(byte));
     }
     return true;
 }
@@ -116,8 +108,11 @@ WrittenFile writeFields(const std::vector<std::u16string>& fields, std::size_t p
             (encoding == FileEncoding::Utf8WithMark ? "\xEF\xBB\xBF" : "") + utf16ToUtf8(text);
     }
     // The reader decides the encoding from the bytes alone: a Windows-1251 text that
-    // happens to be valid UTF-8, say, would come back as other letters.
-    if (splitFields(decodeTextFile(result.bytes).text, fields.size()) != fields) {
+    // happens to be valid UTF-8, say, would come back as other letters, and text of
+    // control characters is refused as no text at all.
+    const DecodedText decoded = decodeTextFile(result.bytes);
+    if (splitFields(decoded.text, fields.size()) != fields ||
+        foreignText(result.bytes, decoded) != ForeignText::None) {
         result.bytes.clear();
         result.problems.push_back({WriteProblem::Kind::NotReadBack, 0, 0});
     }

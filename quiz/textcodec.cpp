@@ -121,7 +121,35 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unit = [&](std::size_t pos) {
+        const auto first = static_cast<unsigned char>(bytes[pos]);
+        const auto second = static_cast<unsigned char>(bytes[pos + 1]);
+        return static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    };
+    const auto high = [](char16_t c) { return c >= 0xD800 && c < 0xDC00; };
+    const auto low = [](char16_t c) { return c >= 0xDC00 && c < 0xE000; };
+    std::u16string text;
+    text.reserve(bytes.size() / 2 + 1);
+    for (std::size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
+        const char16_t c = unit(pos);
+        if (high(c) && pos + 3 < bytes.size() && low(unit(pos + 2))) {
+            text += {c, unit(pos + 2)};
+            pos += 2;
+        } else {
+            text.push_back(high(c) || low(c) ? u'\uFFFD' : c);
+        }
+    }
+    if (bytes.size() % 2 != 0)
+        text.push_back(u'\uFFFD');
+    return text;
+}
+
 DecodedText decodeTextFile(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE"))
+        return {decodeUtf16(bytes.substr(2), false), TextEncoding::Utf16Le, true};
+    if (bytes.starts_with("\xFE\xFF"))
+        return {decodeUtf16(bytes.substr(2), true), TextEncoding::Utf16Be, true};
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     // The mark says UTF-8 outright: a broken byte after it is a broken character, not a
     // sign of Windows-1251.
@@ -130,18 +158,22 @@ DecodedText decodeTextFile(std::string_view bytes) {
     if (!mark && !isValidUtf8(body))
         return {decodeCp1251(bytes), TextEncoding::Cp1251, false};
     DecodedText result{u"", TextEncoding::Utf8, mark};
+    result.text.reserve(body.size());
     bool ascii = !mark;
+    // Runs of well-formed sequences are decoded whole, each broken byte between them alone.
+    std::size_t run = 0;
     for (std::size_t pos = 0; pos < body.size();) {
         const std::size_t length = utf8SequenceAt(body, pos);
         ascii = ascii && length == 1;
         if (length == 0) {
+            result.text += utf8ToUtf16(body.substr(run, pos - run));
             result.text.push_back(u'\uFFFD');
-            ++pos;
+            run = ++pos;
         } else {
-            result.text += utf8ToUtf16(body.substr(pos, length));
             pos += length;
         }
     }
+    result.text += utf8ToUtf16(body.substr(run));
     if (ascii)
         result.encoding = TextEncoding::Ascii;
     return result;

@@ -17,7 +17,7 @@ std::u16string utf8ToUtf16(std::string_view text);
 std::size_t utf8SequenceAt(std::string_view bytes, std::size_t pos);
 bool isValidUtf8(std::string_view bytes);
 
-enum class TextEncoding { Ascii, Utf8, Cp1251 };
+enum class TextEncoding { Ascii, Utf8, Cp1251, Utf16Le, Utf16Be };
 
 struct DecodedText {
     std::u16string text;
@@ -25,10 +25,15 @@ struct DecodedText {
     bool byteOrderMark = false;
 };
 
-// The text of a quiz or help file. A file that is valid UTF-8, or begins with the UTF-8
-// byte-order mark, is read as UTF-8 (the mark dropped, a broken byte read as U+FFFD); any
-// other as Windows-1251, whose Russian text is practically never valid UTF-8, so files
-// written for the game in Windows-1251 keep working.
+// UTF-16 bytes (without their mark) as text; a lone half of a pair, or a last odd byte,
+// becomes U+FFFD.
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian);
+
+// The text of a quiz or help file. A file that begins with a UTF-16 byte-order mark (what
+// Windows Notepad saves as "Юникод") is read as UTF-16 of that byte order. A file that is
+// valid UTF-8, or begins with the UTF-8 mark, is read as UTF-8 (the mark dropped, a broken
+// byte read as U+FFFD); any other as Windows-1251, whose Russian text is practically never
+// valid UTF-8, so files written for the game in Windows-1251 keep working.
 DecodedText decodeTextFile(std::string_view bytes);
 
 std::string utf16ToUtf8(std::u16string_view text);

@@ -43,11 +43,12 @@ void Form1::updateJournal() {
     current.questionsPosed = QuestionNo;
 
     std::vector<JournalRow> rows;
-    const std::u16string folder = displayPath(m_host.quizFolder());
+    if (const auto folder = m_host.quizFolder())
+        m_journalQuizFolder = displayPath(*folder);
     for (int p = 1; p <= PlayerNo; ++p) {
         const JournalNote& note = m_journalNotes(p);
         rows.push_back({p, PlayerName(p), Points(p), Mistakes(p), MinutesUsed(p), SecondsUsed(p),
-                        Grade(p), note.level, note.mode, note.questionsPosed, folder});
+                        Grade(p), note.level, note.mode, note.questionsPosed, m_journalQuizFolder});
     }
     journal.write(journalTable(rows));
     showJournalMessage();

@@ -64,12 +64,15 @@ void HelpWindow::Form_Resize() {
 
 void HelpWindow::Command1_Click() {
     surface.Cls();
-    const std::filesystem::path folder = m_host.quizFolder();
-    const FieldFile file = readFieldFile(folder, HelpFileInfo.name, HelpFileInfo.capacity);
-    if (!file.ok()) {
+    const std::optional<std::filesystem::path> folder = m_host.quizFolder();
+    const FieldFile file =
+        folder ? readFieldFile(*folder, HelpFileInfo.name, HelpFileInfo.capacity) : FieldFile{};
+    if (!folder || !file.ok()) {
         // The help file is the teacher's; without it the game simply goes on.
         const std::u16string text =
-            describeProblem(*file.problem, folder, HelpFileInfo.name, HelpFileInfo.capacity);
+            folder
+                ? describeProblem(*file.problem, *folder, HelpFileInfo.name, HelpFileInfo.capacity)
+                : describeLostFolder();
         const std::size_t lineEnd = text.find(u'\n');
         surface.Print({u" " + text.substr(0, lineEnd)});
         if (lineEnd != std::u16string::npos)

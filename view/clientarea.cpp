@@ -1,6 +1,7 @@
 #include "clientarea.h"
 
 #include "colormap.h"
+#include "eventguard.h"
 #include "fontmap.h"
 #include "keymap.h"
 #include "pictures.h"
@@ -56,11 +57,13 @@ void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
     const double dpi = logicalDpi(*this);
     const QPointF at = event->position();
     const int button = mouseButton(event->button());
-    m_model.backgroundMouseUp(button, shiftState(event->modifiers()), pxToTwips(at.x(), dpi),
-                              pxToTwips(at.y(), dpi));
+    guardedCall([&] {
+        m_model.backgroundMouseUp(button, shiftState(event->modifiers()), pxToTwips(at.x(), dpi),
+                                  pxToTwips(at.y(), dpi));
+    });
     // A click is a left press and release on the background.
     if (button == mouse::Left && rect().contains(at.toPoint()))
-        m_model.backgroundClick();
+        guardedCall([this] { m_model.backgroundClick(); });
     event->accept();
     m_afterEvent();
 }

@@ -1,6 +1,7 @@
 #include "controlwidgets.h"
 
 #include "colormap.h"
+#include "eventguard.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ QString captionText(const std::u16string& caption) {
 ButtonView::ButtonView(CommandButton& model, AfterEvent afterEvent, QWidget* parent)
     : QPushButton(parent), m_model(model) {
     connect(this, &QPushButton::clicked, this, [this, afterEvent = std::move(afterEvent)] {
-        m_model.click();
+        guardedCall([this] { m_model.click(); });
         afterEvent();
     });
 }
@@ -108,7 +109,7 @@ OptionView::OptionView(OptionButton& model, AfterEvent afterEvent, QWidget* pare
     setAutoExclusive(false);
     setAutoFillBackground(true);
     connect(this, &QRadioButton::clicked, this, [this, afterEvent = std::move(afterEvent)] {
-        m_model.click();
+        guardedCall([this] { m_model.click(); });
         afterEvent();
     });
 }

@@ -1,6 +1,7 @@
 #include "gridview.h"
 
 #include "colormap.h"
+#include "eventguard.h"
 #include "keymap.h"
 #include "twips.h"
 
@@ -169,8 +170,10 @@ void GridView::paintEvent(QPaintEvent* event) {
 void GridView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPoint at = event->position().toPoint();
-    m_model.press(mouseButtons(event->buttons()), shiftState(event->modifiers()), rowAt(at.y()),
-                  colAt(at.x()), pxToTwips(at.x(), m_dpi), pxToTwips(at.y(), m_dpi));
+    guardedCall([&] {
+        m_model.press(mouseButtons(event->buttons()), shiftState(event->modifiers()), rowAt(at.y()),
+                      colAt(at.x()), pxToTwips(at.x(), m_dpi), pxToTwips(at.y(), m_dpi));
+    });
     event->accept();
     m_afterEvent();
 }
@@ -178,7 +181,8 @@ void GridView::mousePressEvent(QMouseEvent* event) {
 void GridView::keyPressEvent(QKeyEvent* event) {
     const int row = m_model.Row;
     const int col = m_model.Col;
-    m_model.keyPress(virtualKey(event->key()), shiftState(event->modifiers()));
+    guardedCall(
+        [&] { m_model.keyPress(virtualKey(event->key()), shiftState(event->modifiers())); });
     // Moving the current cell with the keys brings it into sight.
     if (m_model.Row != row || m_model.Col != col)
         scrollToCurrentCell();

@@ -1,17 +1,15 @@
 #include "qthost.h"
 
-#include "quiz/textcodec.h"
+#include "eventguard.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 #include <cstring>
 #include <ctime>
-#include <iostream>
 
 namespace vatro {
 
@@ -64,13 +62,7 @@ std::u16string QtHost::inputBox(const std::u16string& prompt) {
 }
 
 void QtHost::showError(const std::u16string& message) {
-    std::cerr << utf16ToUtf8(message) << std::endl;
-    // Without a screen nobody could close the box, and the program would hang on it.
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-        return;
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ватро"),
-                          QString::fromStdU16String(message));
+    showProblem(message);
 }
 
 void QtHost::endProgram() {
@@ -78,8 +70,14 @@ void QtHost::endProgram() {
     QCoreApplication::exit(0);
 }
 
-std::filesystem::path QtHost::quizFolder() {
-    return std::filesystem::current_path();
+std::optional<std::filesystem::path> QtHost::quizFolder() {
+    // The working folder is the folder itself, not its name: renamed, it is still the one the
+    // game was started in. Deleted, or deleted and put back as a new folder, it has no name.
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error)
+        return std::nullopt;
+    return folder;
 }
 
 std::vector<std::filesystem::path> QtHost::journalFolders() {

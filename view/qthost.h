@@ -19,7 +19,7 @@ public:
     // A message box (none where no one could see it) and the same text on stderr.
     void showError(const std::u16string& message) override;
     void endProgram() override;
-    std::filesystem::path quizFolder() override;
+    std::optional<std::filesystem::path> quizFolder() override;
     // ~/Ватро/Журнал, then Журнал in the game's folder of the XDG data home.
     std::vector<std::filesystem::path> journalFolders() override;
     LocalDateTime localDateTime() override;

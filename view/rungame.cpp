@@ -4,6 +4,7 @@
 #include "game/form1.h"
 #include "qthost.h"
 #include "quiz/fieldreader.h"
+#include "quiz/textcodec.h"
 #include "viewmanager.h"
 
 #include <QApplication>
@@ -21,6 +22,10 @@ int runGame(int argc, char** argv, std::function<void()> firstFrame) {
         form.Show();
     } catch (const QuizFileError& error) {
         host.showError(error.text());
+        return 1;
+    } catch (const std::exception& error) {
+        // Nobody has played yet: nothing is lost by not starting, but the reason is told.
+        host.showError(u"Игра не смогла запуститься: " + utf8ToUtf16(error.what()) + u".");
         return 1;
     }
 

@@ -1,5 +1,6 @@
 #include "viewmanager.h"
 
+#include "eventguard.h"
 #include "game/form1.h"
 #include "pictures.h"
 
@@ -81,7 +82,9 @@ void ViewManager::stopClock() {
 }
 
 void ViewManager::tick() {
-    m_form.Timer1.tick();
+    // The clock ticks every second: a fault it keeps meeting is told once, not every tick.
+    const bool failing = m_clockFailing;
+    m_clockFailing = !guardedCall([this] { m_form.Timer1.tick(); }, !failing);
     sync();
 }
 

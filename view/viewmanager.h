@@ -54,6 +54,7 @@ private:
     std::vector<std::pair<Window*, WindowView*>> m_secondary;
     QTimer m_clock;
     bool m_clockOnSeconds = false;
+    bool m_clockFailing = false;
     bool m_mainShown = false;
     bool m_syncing = false;
     bool m_syncAgain = false;

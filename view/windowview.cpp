@@ -1,6 +1,7 @@
 #include "windowview.h"
 
 #include "controlwidgets.h"
+#include "eventguard.h"
 #include "gridview.h"
 #include "pictures.h"
 #include "twips.h"
@@ -111,7 +112,7 @@ void WindowView::buildMenu() {
     m_menuBar->clear();
     auto connectEntry = [this](QAction* action, MenuEntry* entry) {
         connect(action, &QAction::triggered, this, [this, entry] {
-            entry->click();
+            guardedCall([entry] { entry->click(); });
             forwarded();
         });
         m_actions.emplace_back(entry, action);
@@ -186,7 +187,9 @@ void WindowView::clientResized(QSize size) {
         return;
     m_clientPx = size;
     const double dots = dpi();
-    m_model.resizeClient(pxToTwips(size.width(), dots), pxToTwips(size.height(), dots));
+    guardedCall([&] {
+        m_model.resizeClient(pxToTwips(size.width(), dots), pxToTwips(size.height(), dots));
+    });
     m_scale.assume({m_model.ScaleWidth, m_model.ScaleHeight});
     forwarded();
 }
@@ -220,7 +223,7 @@ void WindowView::sync() {
 void WindowView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (closedByUser)
-        closedByUser();
+        guardedCall(closedByUser);
 }
 
 void WindowView::changeEvent(QEvent* event) {
@@ -230,7 +233,7 @@ void WindowView::changeEvent(QEvent* event) {
     // A minimised window has no client area to speak of; restoring gives it back.
     if (isMinimized() && !m_minimized) {
         m_minimized = true;
-        m_model.resizeClient(0, 0);
+        guardedCall([this] { m_model.resizeClient(0, 0); });
         m_scale.assume({0.0, 0.0});
         forwarded();
     } else if (!isMinimized() && m_minimized) {

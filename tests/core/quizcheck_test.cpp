@@ -162,8 +162,9 @@ std::vector<BrokenFolder> brokenFolders() {
          0, 0, u"KOI8-R"},
         {"questions in CP866", "vatrov.txt", encoded(questions, "CP866"), 1, 1, K::WrongEncoding, 0,
          0, u"CP866"},
-        {"questions in UTF-16", "vatrov.txt", "\xFF\xFE" + encoded(questions, "UTF-16LE"), 1, 1,
-         K::WrongEncoding, 0, 0, u"UTF-16"},
+        // The game refuses UTF-16 without its mark: so does the checker.
+        {"questions in UTF-16 without the mark", "vatrov.txt", encoded(questions, "UTF-16BE"), 2, 1,
+         K::WrongEncoding, 0, 0, u"UTF-16 без метки"},
         {"questions in UTF-8 with a broken byte on line 3", "vatrov.txt", brokenUtf8, 1, 1,
          K::WrongEncoding, 0, 3, u"в строке 3 испорчен байт"},
         {"questions in UTF-8 read as Windows-1251 and saved again", "vatrov.txt",
@@ -223,18 +224,21 @@ TEST(QuizCheck, TellsEachMistakeWithItsFileRecordLineAndFix) {
     }
 }
 
-// UTF-8 is read as the teacher wrote it, by design: named beside the file, never a note.
-TEST(QuizCheck, AQuizInUtf8IsNamedButNotNoted) {
+// UTF-8, and UTF-16 with its mark as Notepad saves it, are read as the teacher wrote them:
+// named beside the file, never a note.
+TEST(QuizCheck, AQuizInUtf8OrMarkedUtf16IsNamedButNotNoted) {
     QuizFolder quiz;
     writeGoodQuiz(quiz);
     quiz.writeBytes("vatroo.txt", "\xEF\xBB\xBF" + utf16ToUtf8(u"ОМ\r\nВОЛЬТ\r\nТОК\r\n"));
-    quiz.writeBytes("vatrov.txt", utf16ToUtf8(u"\"Единица сопротивления?\"\r\n\"Единица "
-                                              u"напряжения?\"\r\n\"Что течёт по проводу?\"\r\n"));
+    quiz.writeBytes("vatrov.txt", "\xFF\xFE" + encoded(u"\"Единица сопротивления?\"\r\n\"Единица "
+                                                       u"напряжения?\"\r\n\"Что течёт по "
+                                                       u"проводу?\"\r\n",
+                                                       "UTF-16LE"));
     const QuizCheck result = checkQuizFolder(quiz.path());
     const std::u16string report = formatQuizCheck(result);
     EXPECT_TRUE(result.findings.empty()) << utf8(report);
     EXPECT_TRUE(contains(report, u"vatroo.txt — ответы: 3 ответа из 49, UTF-8\n")) << utf8(report);
-    EXPECT_TRUE(contains(report, u"vatrov.txt — вопросы: 3 вопроса из 50, UTF-8\n"))
+    EXPECT_TRUE(contains(report, u"vatrov.txt — вопросы: 3 вопроса из 50, UTF-16 LE\n"))
         << utf8(report);
     EXPECT_FALSE(contains(report, u"Заметк")) << utf8(report);
     EXPECT_TRUE(contains(report, u"Итог: ошибок нет — игра сыграет викторину так, как задумано.\n"))

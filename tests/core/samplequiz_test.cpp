@@ -1,7 +1,11 @@
 // The sample quiz shipped with the game: a teacher can start a lesson on it as it is.
 #include "quiz/fieldreader.h"
+#include "quiz/textcodec.h"
 #include "support/gamefixture.h"
+#include "support/gamesnapshot.h"
 
+#include <fstream>
+#include <iterator>
 #include <map>
 
 namespace vatro::testing {
@@ -62,6 +66,37 @@ TEST_F(SampleGame, BoardShowsEnoughOfEveryLetterForAWholeLetterGame) {
             ++needed[c];
     for (const auto& [letter, count] : needed)
         EXPECT_GE(shown[letter], count) << utf8(std::u16string(1, letter));
+}
+
+// Windows Notepad saves "Юникод" as UTF-16 with its mark: the same quiz, help file included,
+// plays as it does in Windows-1251, and is not refused for holding more records than it does.
+TEST_F(SampleGame, SavedAsUtf16InEitherByteOrderPlaysTheSameQuiz) {
+    host.folder = SampleFolder;
+    const Form1& original = start();
+    const GameSnapshot expected = GameSnapshot::of(original);
+    const std::vector<std::u16string> help = readSample("Справка1.txt", 5000);
+    for (bool bigEndian : {false, true}) {
+        QuizFolder copy;
+        for (const auto& entry : std::filesystem::directory_iterator(SampleFolder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes(std::istreambuf_iterator<char>(in), {});
+            std::string utf16 = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+            for (char16_t c : decodeTextFile(bytes).text) {
+                const char high = static_cast<char>(c >> 8);
+                const char low = static_cast<char>(c & 0xFF);
+                utf16 += bigEndian ? std::string{high, low} : std::string{low, high};
+            }
+            copy.writeBytes(entry.path().filename().string(), utf16);
+        }
+        FakeHost utf16Host(copy.path());
+        Form1 f(utf16Host);
+        ASSERT_NO_THROW(f.Show()) << (bigEndian ? "big endian" : "little endian");
+        EXPECT_EQ(differences(expected, GameSnapshot::of(f)), "");
+        f.Command4.click();       // "Справка"
+        f.Form2.Command1.click(); // "Дополнительно"
+        ASSERT_EQ(f.Form2.surface.texts().size(), help.size());
+        EXPECT_EQ(f.Form2.surface.texts()[0], u" " + help[0]);
+    }
 }
 
 } // namespace

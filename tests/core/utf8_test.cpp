@@ -1,5 +1,7 @@
-// Quiz and help files in UTF-8: a file that is valid UTF-8 (or carries the UTF-8 mark) is
-// read as UTF-8, every other file as Windows-1251, as before.
+// Quiz and help files in UTF-8 and UTF-16: a file that carries the UTF-16 mark is read as
+// UTF-16; one that is valid UTF-8 (or carries the UTF-8 mark) as UTF-8; every other file as
+// Windows-1251, as before.
+#include "quiz/foreigntext.h"
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 
@@ -48,6 +50,35 @@ TEST(DecodeTextFile, ReadsUtf8AsUtf8AndEveryOtherFileAsWindows1251) {
         EXPECT_EQ(decoded.encoding, Cp1251) << ::testing::PrintToString(bytes);
         EXPECT_EQ(decoded.text, decodeCp1251(bytes)) << ::testing::PrintToString(bytes);
     }
+}
+
+// UTF-16 is read only by its mark; without one, as UTF-32, or as text made mostly of control
+// characters, a file is refused by its encoding, never read into a wrong count of records.
+TEST(DecodeTextFile, ReadsUtf16ByItsMarkAndRefusesTextItCannotTell) {
+    using enum TextEncoding;
+    const std::string le("\xFF\xFE\x1E\x04,\0\x3D\xD8\x00\xDE\r\0\n\0", 14);
+    EXPECT_EQ(decodeTextFile(le).text, u"О,\U0001F600\r\n");
+    EXPECT_EQ(decodeTextFile(le).encoding, Utf16Le);
+    // A lone half of a pair, and an odd last byte, are broken characters.
+    const std::string be("\xFE\xFF\x04\x1E\xDC\x00\x00", 7);
+    EXPECT_EQ(decodeTextFile(be).text, u"О\uFFFD\uFFFD");
+    EXPECT_EQ(decodeTextFile(be).encoding, Utf16Be);
+
+    using enum ForeignText;
+    const auto kind = [](const std::string& bytes) {
+        return foreignText(bytes, decodeTextFile(bytes));
+    };
+    const std::string unmarked("\x1E\x04\x1C\x04\r\0\n\0\x12\x04", 10); // ОМ, В
+    EXPECT_EQ(kind(unmarked), Utf16WithoutMark);
+    EXPECT_EQ(kind(std::string("A\0,\0B\0", 6)), Utf16WithoutMark);
+    EXPECT_EQ(kind(std::string("\0A\0,\0B", 6)), Utf16WithoutMark);
+    EXPECT_EQ(kind(std::string("\xFF\xFE\0\0A\0\0\0", 8)), Utf32);
+    EXPECT_EQ(kind("\x01\x02\x03,\x1B\x7F\r\n"), ControlCharacters);
+    // Text the game reads: blanks only, Russian in Windows-1251 or UTF-8, UTF-16 by its mark.
+    for (const std::string& text :
+         {std::string("    \r\n"), encodeCp1251(u"ОМ,ВОЛЬТ\r\n"), utf16ToUtf8(u"ОМ,ВОЛЬТ\r\n"),
+          std::string("& & & &"), le, std::string("A\tBCDE\x01")})
+        EXPECT_EQ(kind(text), None) << ::testing::PrintToString(text);
 }
 
 // A teacher whose editor saves UTF-8 gets the same game as one who saves Windows-1251.

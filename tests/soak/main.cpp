@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     const std::string folder = argc > 3 ? argv[3] : VATRO_SAMPLE_QUIZ;
     const vatro::testing::SoakReport report = vatro::testing::soak(folder, seed, events);
     std::cout << "soak: " << report.events << " events, seed " << report.seed << ", "
-              << report.verdicts << " verdicts, "
+              << report.verdicts << " verdicts, " << report.faults << " file faults, "
               << (report.violation.empty() ? "no violation" : report.violation) << "\n";
     return report.violation.empty() ? EXIT_SUCCESS : EXIT_FAILURE;
 }

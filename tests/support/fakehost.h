@@ -21,7 +21,9 @@ public:
     std::u16string inputBox(const std::u16string& prompt) override;
     void showError(const std::u16string& message) override { errors.push_back(message); }
     void endProgram() override { ++endRequests; }
-    std::filesystem::path quizFolder() override { return folder; }
+    std::optional<std::filesystem::path> quizFolder() override {
+        return folderGone ? std::nullopt : std::optional(folder);
+    }
     std::vector<std::filesystem::path> journalFolders() override { return journal; }
     // The date below, at the time of day of the hand-set clock.
     LocalDateTime localDateTime() override;
@@ -31,6 +33,7 @@ public:
 
     double clock = 12 * 3600.0; // seconds since midnight
     std::filesystem::path folder;
+    bool folderGone = false; // as the real host finds a working folder deleted or replaced
     double seed = 0;
     int randomizeCalls = 0; // one per shuffle of the word list
     unsigned long long randomState = 1;

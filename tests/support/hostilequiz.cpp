@@ -63,10 +63,14 @@ std::string utf8Marked(std::u16string_view text) {
     return "\xEF\xBB\xBF" + utf16ToUtf8(text);
 }
 
-std::string utf16le(std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text)
-        bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+// As Windows Notepad saves "Юникод" (little-endian) and "Юникод big endian", with the mark.
+template <bool BigEndian, bool Mark = true> std::string utf16(std::u16string_view text) {
+    std::string bytes = Mark ? (BigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (char16_t c : text) {
+        const char high = static_cast<char>(c >> 8);
+        const char low = static_cast<char>(c & 0xFF);
+        bytes += BigEndian ? std::string{high, low} : std::string{low, high};
+    }
     return bytes;
 }
 
@@ -167,7 +171,23 @@ std::vector<HostileQuiz> hostileQuizzes() {
         // dropped, so the first question is still a quoted one.
         {"Utf8WithByteOrderMark", "", u"", 3, 3, 20, 0,
          [](Q& q) { writeGoodQuizAs(q, utf8Marked); }},
-        {"Utf16", "", u"", Any, Any, Any, 1, [](Q& q) { writeGoodQuizAs(q, utf16le); }},
+        // UTF-16 with its mark reads as the same quiz; without one, or in UTF-32, the game
+        // cannot tell the text, and says so instead of counting wrong records.
+        {"Utf16", "", u"", 3, 3, 20, 0, [](Q& q) { writeGoodQuizAs(q, utf16<false>); }},
+        {"Utf16BigEndian", "", u"", 3, 3, 20, 0, [](Q& q) { writeGoodQuizAs(q, utf16<true>); }},
+        {"AnswersInUtf16WithoutMark", "vatroo.txt", u"сохранён в кодировке UTF-16", Any, Any, Any,
+         2, [](Q& q) { q.writeBytes("vatroo.txt", utf16<false, false>(goodQuizText()[1])); }},
+        {"LettersInUtf32", "vatro.txt", u"сохранён в кодировке UTF-32", Any, Any, Any, 2,
+         [](Q& q) {
+             std::string bytes("\xFF\xFE\0\0", 4);
+             const std::u16string board = goodQuizText()[0];
+             for (char16_t c : board)
+                 bytes += utf16<false, false>(std::u16string{c}) + std::string(2, '\0');
+             q.writeBytes("vatro.txt", bytes);
+         }},
+        {"QuestionsOfControlCharacters", "vatrov.txt", u"почти весь из управляющих знаков", Any,
+         Any, Any, 2,
+         [](Q& q) { q.writeBytes("vatrov.txt", "\x01,\x02\x03\r\n\x1B[0m,\x7F\r\n"); }},
         {"BinaryAnswers", "vatroo.txt", u"", 3, Any, 20, 1,
          [](Q& q) { q.writeBytes("vatroo.txt", binary(1024)); }},
 

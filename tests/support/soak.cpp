@@ -1,10 +1,14 @@
 #include "soak.h"
 
 #include "fakehost.h"
+#include "filefaults.h"
 #include "game/form1.h"
+#include "gamesnapshot.h"
 #include "quiz/textcodec.h"
+#include "resultsledger.h"
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -15,8 +19,9 @@ namespace {
 
 class Soak {
 public:
-    Soak(const std::filesystem::path& folder, std::uint64_t seed)
-        : m_host(folder), m_random(seed), m_form(m_host) {
+    Soak(const std::filesystem::path& folder, std::uint64_t seed, bool faulty)
+        : m_faults(folder), m_faulty(faulty), m_host(m_faults.folder()), m_random(seed),
+          m_form(m_host) {
         m_host.clock = pick(0, 86399);
         m_host.whileNameBoxOpen = [this] {
             if (pick(0, 3) == 0)
@@ -28,6 +33,7 @@ public:
 
     std::string step();
     std::uint64_t verdicts = 0;
+    std::uint64_t faults() const { return m_faults.faults(); }
 
 private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
@@ -37,13 +43,17 @@ private:
     std::string check();
     void remember();
 
+    FileFaults m_faults;
+    bool m_faulty;
     FakeHost m_host;
     std::mt19937_64 m_random;
     Form1 m_form;
     int m_lastPlayerNo = 0;
-    std::vector<int> m_points;
-    std::vector<int> m_mistakes;
-    bool m_reset = false;
+    ResultsLedger m_ledger;
+    EventKind m_event;
+    std::size_t m_errors = 0;
+    std::optional<GameSnapshot> m_beforeReload; // taken while the folder is broken
+    std::string m_lastFault;
     int m_shuffles = 0;
     int m_shuffledCount = -1; // QuestionCount the word list was last shuffled for
     std::string m_lastEvent;
@@ -74,6 +84,7 @@ void Soak::pressGrid(std::ostringstream& event) {
         row = pick(-1, grid->Rows() - 1);
         col = pick(-1, grid->Cols() - 1);
     }
+    m_event.grid = true;
     event << "press " << utf16ToUtf8(grid->Name) << " button " << button << " at " << row << ","
           << col;
     grid->press(button, pick(0, 7), row, col);
@@ -94,6 +105,8 @@ void Soak::act() {
         FlexGrid& grid = f.Grid1.Visible || !f.Grid2.Visible ? f.Grid1 : f.Grid2;
         const int code = keys[pick(0, static_cast<int>(std::size(keys)) - 1)];
         event << "key " << code << " on " << utf16ToUtf8(grid.Name);
+        m_event.grid = true;
+        m_event.endAsked = code == 27;
         grid.keyPress(code, pick(0, 7));
     } else if (roll < 65) {
         // Mostly "Пуск"; the other buttons, "Сброс" and "Новый игрок" more rarely.
@@ -104,7 +117,13 @@ void Soak::act() {
             m_host.names.push_back(
                 pick(0, 4) == 0 ? u"" : u"Игрок" + utf8ToUtf16(std::to_string(pick(1, 999))));
         event << "click Command" << n + 1;
-        m_reset = n == 6;
+        m_event.endAsked = n == 0;
+        m_event.result = n == 4;
+        m_event.newPlayer = n == 5;
+        m_event.reset = n == 6;
+        // A button that reads a broken folder must report it and change nothing.
+        if (m_faults.broken() && n >= 5)
+            m_beforeReload = GameSnapshot::of(f);
         buttons[n]->click();
         m_host.names.clear();
     } else if (roll < 70) {
@@ -148,12 +167,8 @@ void Soak::act() {
 
 void Soak::remember() {
     m_lastPlayerNo = m_form.PlayerNo;
-    m_points.assign(101, 0);
-    m_mistakes.assign(101, 0);
-    for (int n = 1; n <= 100; ++n) {
-        m_points[static_cast<std::size_t>(n)] = m_form.Points(n);
-        m_mistakes[static_cast<std::size_t>(n)] = m_form.Mistakes(n);
-    }
+    m_ledger.remember(m_form, m_host.endRequests);
+    m_errors = m_host.errors.size();
 }
 
 std::string Soak::check() {
@@ -165,7 +180,7 @@ std::string Soak::check() {
         fault << "QuestionNo " << f.QuestionNo << " of " << f.QuestionCount;
     if (f.PlayerNo < 0 || f.PlayerNo > 100)
         fault << "PlayerNo " << f.PlayerNo;
-    if (f.PlayerNo < m_lastPlayerNo && !(m_reset && f.PlayerNo == 1))
+    if (f.PlayerNo < m_lastPlayerNo && !(m_event.reset && f.PlayerNo == 1))
         fault << "PlayerNo fell from " << m_lastPlayerNo << " to " << f.PlayerNo;
     for (const FlexGrid* grid : {&f.Grid1, &f.Grid2}) {
         if (!grid->isDataCell(grid->Row, grid->Col))
@@ -185,20 +200,23 @@ std::string Soak::check() {
         else
             seen[static_cast<std::size_t>(word)] = true;
     }
-    for (int n = 1; n <= 100 && !m_reset; ++n) {
-        const int gained = f.Points(n) - m_points[static_cast<std::size_t>(n)] + f.Mistakes(n) -
-                           m_mistakes[static_cast<std::size_t>(n)];
-        if (f.Points(n) < m_points[static_cast<std::size_t>(n)] ||
-            f.Mistakes(n) < m_mistakes[static_cast<std::size_t>(n)])
-            fault << "results of player " << n << " went down";
-        else
-            verdicts += static_cast<std::uint64_t>(gained);
+    fault << m_ledger.changes(f, m_event, m_host.endRequests, verdicts);
+    if (m_host.errors.size() != m_errors && m_beforeReload) {
+        const std::string changed = differences(*m_beforeReload, GameSnapshot::of(f));
+        if (!changed.empty())
+            fault << "a refused reload changed:\n" << changed;
     }
     return fault.str();
 }
 
 std::string Soak::step() {
-    m_reset = false;
+    // Between two events, now and then, the folder is struck or mended.
+    if (m_faulty && pick(0, 24) == 0) {
+        m_lastFault = m_faults.strike(m_random);
+        m_host.folderGone = m_faults.nameless();
+    }
+    m_event = {};
+    m_beforeReload.reset();
     try {
         act();
     } catch (const std::exception& error) {
@@ -206,15 +224,16 @@ std::string Soak::step() {
     }
     std::string fault = check();
     remember();
-    return fault.empty() ? fault : m_lastEvent + ": " + fault;
+    return fault.empty() ? fault : m_lastEvent + " (last fault: " + m_lastFault + "): " + fault;
 }
 
 } // namespace
 
-SoakReport soak(const std::filesystem::path& quizFolder, std::uint64_t seed, std::uint64_t events) {
+SoakReport soak(const std::filesystem::path& quizFolder, std::uint64_t seed, std::uint64_t events,
+                bool withFaults) {
     SoakReport report;
     report.seed = seed;
-    Soak game(quizFolder, seed);
+    Soak game(quizFolder, seed, withFaults);
     for (report.events = 0; report.events < events;) {
         ++report.events;
         report.violation = game.step();
@@ -222,6 +241,7 @@ SoakReport soak(const std::filesystem::path& quizFolder, std::uint64_t seed, std
             break;
     }
     report.verdicts = game.verdicts;
+    report.faults = game.faults();
     return report;
 }
 
