@@ -1,7 +1,7 @@
 // The document's files: opening a folder, and saving the changed files all or none.
 #include "quizdocument.h"
 
-#include "quiz/atomicfile.h"
+#include "diskfile.h"
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 
@@ -61,27 +61,26 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
     QuizContent content;
     std::array<FileOnDisk, 4> disk;
     for (QuizPart part : AllParts) {
-        std::optional<std::string> bytes;
-        if (auto failed = readRegularFile(pathOf(folder, part), bytes)) {
-            if (failed->kind == FileWriteError::Kind::NotRegular)
-                return {false, u"Файл " + nameOf(part) +
-                                   u" — не обычный файл (ссылка, канал или папка): редактор его "
-                                   u"не открывает. Замените его обычным файлом."};
+        FileOnDisk& file = disk[static_cast<std::size_t>(part)];
+        DiskFile read = readDiskFile(pathOf(folder, part));
+        if (read.status == DiskFile::Status::Missing)
+            continue;
+        if (read.status == DiskFile::Status::NotRegular)
+            return {false, u"Файл " + nameOf(part) +
+                               u" — не обычный файл (ссылка, канал или папка): редактор его "
+                               u"не открывает. Замените его обычным файлом."};
+        if (read.status == DiskFile::Status::Unreadable)
             return {false, u"Не удалось прочитать файл " + nameOf(part) + u" в папке «" +
                                displayPath(folder) + u"»: нет прав на чтение."};
-        }
-        FileOnDisk& file = disk[static_cast<std::size_t>(part)];
-        if (!bytes)
-            continue;
-        if (bytes->size() > MaxFileBytes)
+        if (read.bytes.size() > MaxFileBytes)
             return {false, u"Файл " + nameOf(part) + u" больше 1 МБ — это не файл викторины."};
-        const DecodedText text = decodeTextFile(*bytes);
+        const DecodedText text = decodeTextFile(read.bytes);
         file.exists = true;
         file.encoding = encodingOf(text);
         file.records = splitFields(text.text, MaxFileBytes);
         if (part == QuizPart::Board)
             file.records = trimmedBoard(std::move(file.records));
-        file.bytes = std::move(*bytes);
+        file.bytes = std::move(read.bytes);
         content.list(part) = file.records;
     }
     content.board.resize(std::max(BoardCells, content.board.size()));
