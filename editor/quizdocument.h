@@ -66,6 +66,9 @@ struct SaveOutcome {
     bool ok() const { return status == Status::Saved || status == Status::NothingToSave; }
 };
 
+// Whether the folder holds any of the four quiz files ("Открыть папку…" rather than "Создать").
+bool holdsQuiz(const std::filesystem::path& folder);
+
 class QuizDocument {
 public:
     // An empty quiz with no folder.
