@@ -262,6 +262,23 @@ TEST(QuizCheckProgram, ExitsWithZeroOneOrTwoAsTheFolderDeserves) {
     EXPECT_EQ(run(broken.path() / "нет такой папки"), 2) << output;
 }
 
+TEST(QuizCheckProgram, FillBoardBuildsTheBoardFromTheAnswersAndChecksTheFolder) {
+    QuizFolder folder;
+    writeGoodQuiz(folder);
+    folder.writeLetters(lettersOf(u"ОМ"));
+    std::string output;
+    const std::string program = quoted(VATRO_CHECK_PROGRAM) + " --fill-board --seed 5 ";
+    EXPECT_EQ(runCommand(program + quoted(folder.path()), output), 0) << output;
+    EXPECT_NE(output.find("зерно 5"), std::string::npos) << output;
+    EXPECT_NE(output.find("ошибок нет"), std::string::npos) << output;
+    EXPECT_TRUE(fs::exists(folder.path() / "vatro.txt.bak"));
+    EXPECT_EQ(runCommand(quoted(VATRO_CHECK_PROGRAM) + " --fill-board --seed пять " +
+                             quoted(folder.path()),
+                         output),
+              2)
+        << output;
+}
+
 // The menu entry's launcher starts the game in the teacher's ~/Ватро when it holds a quiz,
 // and in the sample quiz installed beside the game otherwise.
 TEST(QuizCheckLauncher, StartsTheGameInTheTeachersQuizFolderOrInTheSample) {
