@@ -84,16 +84,7 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
         content.list(part) = file.records;
     }
     content.board.resize(std::max(BoardCells, content.board.size()));
-    m_folder = folder;
-    m_content = std::move(content);
-    m_disk = std::move(disk);
-    m_created = false;
-    m_boardSeed = 0;
-    m_history.clear();
-    if (changed) {
-        for (QuizPart part : AllParts)
-            changed(part);
-    }
+    replaceAll(folder, std::move(content), std::move(disk), false);
     return {true, {}};
 }
 
@@ -114,17 +105,22 @@ OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
             return {false, u"В папке «" + displayPath(folder) + u"» уже есть файл " + nameOf(part) +
                                u": откройте её («Открыть папку…») или выберите пустую папку."};
     }
+    replaceAll(folder, QuizContent{}, {}, true);
+    return {true, {}};
+}
+
+void QuizDocument::replaceAll(const std::filesystem::path& folder, QuizContent content,
+                              std::array<FileOnDisk, 4> disk, bool created) {
     m_folder = folder;
-    m_content = QuizContent{};
-    m_disk = {};
-    m_created = true;
+    m_content = std::move(content);
+    m_disk = std::move(disk);
+    m_created = created;
     m_boardSeed = 0;
     m_history.clear();
     if (changed) {
         for (QuizPart part : AllParts)
             changed(part);
     }
-    return {true, {}};
 }
 
 std::vector<QuizPart> QuizDocument::changedParts() const {
