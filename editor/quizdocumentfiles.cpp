@@ -12,10 +12,6 @@ namespace vatro::editor {
 
 namespace {
 
-std::filesystem::path pathOf(const std::filesystem::path& folder, QuizPart part) {
-    return folder / pathFromUtf8(fileInfo(part).name);
-}
-
 std::u16string nameOf(QuizPart part) {
     return u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
 }
@@ -62,7 +58,7 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
     std::array<FileOnDisk, 4> disk;
     for (QuizPart part : AllParts) {
         FileOnDisk& file = disk[static_cast<std::size_t>(part)];
-        DiskFile read = readDiskFile(pathOf(folder, part));
+        DiskFile read = readDiskFile(filePath(folder, part));
         if (read.status == DiskFile::Status::Missing)
             continue;
         if (read.status == DiskFile::Status::NotRegular)
@@ -92,7 +88,7 @@ bool holdsQuiz(const std::filesystem::path& folder) {
     std::error_code error;
     return std::any_of(AllParts.begin(), AllParts.end(), [&](QuizPart part) {
         return std::filesystem::exists(
-            std::filesystem::symlink_status(pathOf(folder, part), error));
+            std::filesystem::symlink_status(filePath(folder, part), error));
     });
 }
 
@@ -101,7 +97,7 @@ OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
     if (!std::filesystem::is_directory(folder, error))
         return {false, u"Папка «" + displayPath(folder) + u"» не найдена."};
     for (QuizPart part : AllParts) {
-        if (std::filesystem::exists(std::filesystem::symlink_status(pathOf(folder, part), error)))
+        if (std::filesystem::exists(std::filesystem::symlink_status(filePath(folder, part), error)))
             return {false, u"В папке «" + displayPath(folder) + u"» уже есть файл " + nameOf(part) +
                                u": откройте её («Открыть папку…») или выберите пустую папку."};
     }

@@ -13,10 +13,6 @@ namespace vatro::editor {
 
 namespace {
 
-std::filesystem::path pathOf(const std::filesystem::path& folder, QuizPart part) {
-    return folder / pathFromUtf8(fileInfo(part).name);
-}
-
 std::u16string fileList(const std::vector<QuizPart>& parts) {
     std::u16string list;
     for (QuizPart part : parts)
@@ -124,7 +120,7 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     // Nothing is written over a file that someone else changed since it was read.
     for (QuizPart part : parts) {
         const FileOnDisk& old = onDisk(part);
-        const DiskFile now = readDiskFile(pathOf(m_folder, part));
+        const DiskFile now = readDiskFile(filePath(m_folder, part));
         const bool same = old.exists
                               ? now.status == DiskFile::Status::Read && now.bytes == old.bytes
                               : now.status == DiskFile::Status::Missing;
@@ -136,7 +132,7 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     std::vector<Staged> staged;
     std::vector<Staged> backups;
     for (std::size_t n = 0; n < parts.size(); ++n) {
-        const std::filesystem::path path = pathOf(m_folder, parts[n]);
+        const std::filesystem::path path = filePath(m_folder, parts[n]);
         staged.emplace_back(path);
         if (auto error = staged.back().file->write(files[n].bytes))
             return failed(describeFileWriteError(*error, path));
@@ -153,7 +149,7 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     for (std::size_t n = 0; n < parts.size(); ++n) {
         if (auto error = staged[n].file->commit()) {
             for (std::size_t k = 0; k < n; ++k)
-                restore(pathOf(m_folder, parts[k]), onDisk(parts[k]));
+                restore(filePath(m_folder, parts[k]), onDisk(parts[k]));
             return failed(describeFileWriteError(*error, staged[n].path));
         }
     }
