@@ -43,20 +43,30 @@ void restore(const std::filesystem::path& path, const FileOnDisk& old) {
         std::filesystem::remove(path);
 }
 
-// Said after every save: the game reads its files only at these moments.
-constexpr std::u16string_view SavedForTheGame =
-    u"Игра прочитает изменения при «Сброс», «Новый игрок» или выборе режима игры.";
-
-std::u16string changedOnDisk(QuizPart part, DiskFile::Status now) {
-    const std::u16string file = u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
-    if (now == DiskFile::Status::NotRegular)
-        return u"Файл " + file +
-               u" стал ссылкой, каналом или папкой: редактор через него не пишет.";
-    if (now == DiskFile::Status::Unreadable)
-        return u"Файл " + file + u" больше не читается: нет прав на чтение.";
-    return u"Файл " + file +
-           u" изменился на диске после того, как его открыли: его переписала другая программа. "
-           u"Чтобы не потерять те изменения, откройте папку заново.";
+// Said after every save: when the game reads each of the files again. The board and the
+// answers are read at "Сброс", "Новый игрок" and the mode buttons, the questions only at
+// start-up, the help each time its window shows it.
+std::u16string whenTheGameReads(const std::vector<QuizPart>& parts) {
+    const auto has = [&](QuizPart part) {
+        return std::find(parts.begin(), parts.end(), part) != parts.end();
+    };
+    std::vector<std::u16string> said;
+    const bool board = has(QuizPart::Board);
+    const bool answers = has(QuizPart::Answers);
+    if (board || answers)
+        said.push_back(std::u16string(board && answers ? u"табло и ответы"
+                                      : board          ? u"табло"
+                                                       : u"ответы") +
+                       u" игра прочитает при «Сброс», «Новый игрок» или выборе режима игры");
+    if (has(QuizPart::Questions))
+        said.emplace_back(u"вопросы — только при новом запуске игры");
+    if (has(QuizPart::Help))
+        said.emplace_back(u"справку — при следующем нажатии «Дополнительно»");
+    std::u16string text;
+    for (const std::u16string& part : said)
+        text += (text.empty() ? u"" : u"; ") + part;
+    text[0] = quizcheck::otherCase(text[0]);
+    return text + u".";
 }
 
 } // namespace
@@ -169,7 +179,7 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     SaveOutcome outcome;
     outcome.status = SaveOutcome::Status::Saved;
     outcome.written = parts;
-    outcome.message = u"Сохранено: " + fileList(parts) + u". " + std::u16string(SavedForTheGame);
+    outcome.message = u"Сохранено: " + fileList(parts) + u". " + whenTheGameReads(parts);
     return outcome;
 }
 

@@ -86,8 +86,9 @@ TEST_F(EditorFiles, AChangedFileKeepsItsEncodingAndTheOldOneIsKeptAsBak) {
         const auto saved = doc.save();
         ASSERT_EQ(saved.status, Status::Saved) << utf8(saved.message);
         EXPECT_EQ(saved.written, (std::vector<QuizPart>{QuizPart::Answers, QuizPart::Questions}));
-        EXPECT_EQ(saved.message, u"Сохранено: vatroo.txt, vatrov.txt. Игра прочитает изменения "
-                                 u"при «Сброс», «Новый игрок» или выборе режима игры.");
+        EXPECT_EQ(saved.message,
+                  u"Сохранено: vatroo.txt, vatrov.txt. Ответы игра прочитает при «Сброс», «Новый "
+                  u"игрок» или выборе режима игры; вопросы — только при новом запуске игры.");
         EXPECT_EQ(bytesOf(file("vatroo.txt")), encodeCp1251(u"ОММ\r\nВОЛЬТ\r\nТОК\r\n"));
         EXPECT_EQ(bytesOf(file("vatrov.txt")),
                   mark + utf16ToUtf8(u"\"Вопрос, один\"\r\nВопрос «два»\r\n"));
