@@ -43,6 +43,18 @@ void restore(const std::filesystem::path& path, const FileOnDisk& old) {
         std::filesystem::remove(path);
 }
 
+std::u16string changedOnDisk(QuizPart part, DiskFile::Status now) {
+    const std::u16string file = u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
+    if (now == DiskFile::Status::NotRegular)
+        return u"Файл " + file +
+               u" стал ссылкой, каналом или папкой: редактор через него не пишет.";
+    if (now == DiskFile::Status::Unreadable)
+        return u"Файл " + file + u" больше не читается: нет прав на чтение.";
+    return u"Файл " + file +
+           u" изменился на диске после того, как его открыли: его переписала другая программа. "
+           u"Чтобы не потерять те изменения, откройте папку заново.";
+}
+
 // Said after every save: when the game reads each of the files again. The board and the
 // answers are read at "Сброс", "Новый игрок" and the mode buttons, the questions only at
 // start-up, the help each time its window shows it.
