@@ -71,13 +71,17 @@ int main(int argc, char* argv[]) {
             print(u"Папка «" + vatro::displayPath(folder) + u"» не найдена.\n");
             return 2;
         }
+        // "." and "дети/../Ватро" are told of as the folder they name.
+        std::filesystem::path named = std::filesystem::absolute(folder).lexically_normal();
+        if (!named.has_filename() && named.has_relative_path())
+            named = named.parent_path();
         if (arguments.fillBoard) {
             const vatro::editor::FillBoardOutcome filled =
-                vatro::editor::fillBoard(std::filesystem::absolute(folder), arguments.seed);
+                vatro::editor::fillBoard(named, arguments.seed);
             print(filled.text);
             return filled.exitStatus;
         }
-        const vatro::QuizCheck check = vatro::checkQuizFolder(std::filesystem::absolute(folder));
+        const vatro::QuizCheck check = vatro::checkQuizFolder(named);
         print(vatro::formatQuizCheck(check));
         return check.exitStatus();
     } catch (const std::exception& error) {
