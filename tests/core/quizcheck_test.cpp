@@ -243,7 +243,7 @@ std::string quoted(const fs::path& path) {
     return "'" + path.string() + "'";
 }
 
-// The installed program: the report on stdout in UTF-8, the verdict in the exit status.
+// "--fill-board": the board built from the answers, the old one kept, the folder checked.
 TEST(QuizCheckProgram, FillBoardBuildsTheBoardFromTheAnswersAndChecksTheFolder) {
     QuizFolder folder;
     writeGoodQuiz(folder);
@@ -261,6 +261,7 @@ TEST(QuizCheckProgram, FillBoardBuildsTheBoardFromTheAnswersAndChecksTheFolder) 
         << output;
 }
 
+// The installed program: the report on stdout in UTF-8, the verdict in the exit status.
 TEST(QuizCheckProgram, ExitsWithZeroOneOrTwoAsTheFolderDeserves) {
     std::string output;
     const auto run = [&](const fs::path& folder) {
