@@ -26,6 +26,7 @@ FileWriteError systemError(int error) {
         return {Kind::NoPermission, error};
     case ENOSPC:
     case EDQUOT:
+    case EFBIG:
         return {Kind::DiskFull, error};
     case EEXIST:
         return {Kind::AlreadyExists, error};

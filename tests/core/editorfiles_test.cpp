@@ -194,7 +194,8 @@ TEST_F(EditorFiles, AReadOnlyFolderOrAFullDiskLeavesEveryFileAsItWas) {
             }
             const auto outcome = child.save();
             const bool named =
-                outcome.message.find(readOnly ? u"нет права записи в папку" : u"Справка1.txt") !=
+                outcome.message.find(readOnly ? u"нет права записи в папку"
+                                              : u"Справка1.txt»: на диске нет места") !=
                 std::u16string::npos;
             return outcome.status == Status::Failed && named && child.isModified() ? 0 : 2;
         });
