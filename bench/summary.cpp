@@ -131,6 +131,8 @@ bool printFigures(const Settings& settings, const Figures& figures) {
              "< 10 ms");
     microRow(table, figures.micro, "picture/dense", "mouse picture, decoded (twice the density)",
              4e7, "< 40 ms");
+    microRow(table, figures.micro, "editor/findings",
+             "editor: an answer edited, then every finding of a full quiz", 5e7, "< 50 ms");
     const auto game = figures.micro.find("game/whole");
     if (game != figures.micro.end()) {
         const double events = game->second.counters.count("events_per_game")

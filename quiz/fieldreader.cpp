@@ -87,6 +87,10 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
 
 FieldFile readFieldBytes(std::string_view bytes, std::size_t capacity) {
     FieldFile result;
+    if (bytes.size() > MaxFileBytes) {
+        result.problem = FileProblem{FileProblem::Kind::TooLarge};
+        return result;
+    }
     // Today's editors save UTF-8, marked or not; files written for the game in
     // Windows-1251 are practically never valid UTF-8 and read as before.
     const DecodedText decoded = decodeTextFile(bytes);
