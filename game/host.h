@@ -32,6 +32,10 @@ public:
 
     // The folder the quiz files and the help file are read from.
     virtual std::filesystem::path quizFolder() = 0;
+
+    // Opens the teacher's quiz editor on the folder, beside the game, without waiting for
+    // it; the game goes on as it was.
+    virtual void openEditor(const std::filesystem::path& folder) = 0;
 };
 
 } // namespace vatro

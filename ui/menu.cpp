@@ -15,4 +15,9 @@ void Form1::Ватро3_Click() {
     Form7.Show();
 }
 
+// "Редактор": the quiz editor on the folder the game reads; the game's state stays as it is.
+void Form1::Ватро4_Click() {
+    m_host.openEditor(m_host.quizFolder());
+}
+
 } // namespace vatro

@@ -22,6 +22,10 @@ public:
     void showError(const std::u16string& message) override { errors.push_back(message); }
     void endProgram() override { ++endRequests; }
     std::filesystem::path quizFolder() override { return folder; }
+    void openEditor(const std::filesystem::path& f) override {
+        ++editorOpenings;
+        editorFolder = f;
+    }
 
     // Moves the clock on, in seconds; it wraps at midnight as a real clock does.
     void advance(double seconds);
@@ -36,6 +40,8 @@ public:
     std::function<void()> whileNameBoxOpen; // runs while the box waits (ticks, clock)
     std::vector<std::u16string> errors;
     int endRequests = 0;
+    int editorOpenings = 0;
+    std::filesystem::path editorFolder; // of the last opening
 };
 
 } // namespace vatro::testing
