@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,19 @@ struct QuizCheck {
 // Reads the three quiz files and the help file of the folder with the game's own reader
 // and finds every mistake a teacher is likely to make in them.
 QuizCheck checkQuizFolder(const std::filesystem::path& folder);
+
+// The four files as bytes held in memory (an editor's unsaved files); nothing for a file
+// the folder lacks.
+struct QuizFileBytes {
+    std::optional<std::string> board;
+    std::optional<std::string> answers;
+    std::optional<std::string> questions;
+    std::optional<std::string> help;
+};
+
+// The same analyses on files held in memory. The folder is where they are kept; it is only
+// looked into for a file with a near miss of a missing file's name.
+QuizCheck checkQuizFiles(const std::filesystem::path& folder, const QuizFileBytes& files);
 
 // The report in Russian: file by file, each finding with its record, line and fix.
 std::u16string formatQuizCheck(const QuizCheck& check);

@@ -1,0 +1,159 @@
+#pragma once
+// The quiz editor's document: the pairs, the board and the help lines of one quiz folder,
+// every change an undoable command, and the files read and written as the game reads them.
+// Plain C++; the Qt window only reads it and turns the teacher's edits into calls.
+
+#include "boardbuilder.h"
+#include "edithistory.h"
+#include "quiz/fieldwriter.h"
+#include "quiz/lettersupply.h"
+#include "quizcontent.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vatro::editor {
+
+// A file as it stands on disk, as far as the document knows.
+struct FileOnDisk {
+    bool exists = false;
+    // The encoding the file keeps; a file not yet written is Windows-1251 unless the teacher
+    // chose UTF-8 for its characters.
+    FileEncoding encoding = FileEncoding::Cp1251;
+    std::string bytes;                   // as read or last written
+    std::vector<std::u16string> records; // as read or last written
+};
+
+struct OpenOutcome {
+    bool ok = false;
+    std::u16string message; // when not ok: what is wrong, naming the file
+};
+
+// Characters of a file that Windows-1251 has no byte for.
+struct LackingCharacters {
+    QuizPart part;
+    std::u16string characters; // each once, in the order found
+};
+
+// What to do with characters Windows-1251 lacks in a file kept in Windows-1251.
+enum class LackingChoice {
+    Ask,     // save nothing and report them
+    UseUtf8, // write those files in UTF-8
+    Replace, // write each such character as '?'
+};
+
+struct SaveOutcome {
+    enum class Status {
+        Saved,
+        NothingToSave,
+        NeedsEncodingChoice, // see `lacking`; ask "UTF-8 or replace" and save again
+        NeedsGuillemets,     // a text holds '"': offer useGuillemets() and save again
+        Failed,              // every file is as it was; `message` says why
+    };
+    Status status = Status::Failed;
+    std::vector<QuizPart> written;
+    std::vector<LackingCharacters> lacking;
+    // Russian: what was saved (and that the game plays it at the next "Сброс", "Новый
+    // игрок" or mode button), or what went wrong.
+    std::u16string message;
+    bool ok() const { return status == Status::Saved || status == Status::NothingToSave; }
+};
+
+class QuizDocument {
+public:
+    // An empty quiz with no folder.
+    QuizDocument();
+
+    // Reads the four files of the folder with the game's reader, remembering each file's
+    // encoding and bytes; a missing file is an empty one. Forgets the undo history. On
+    // failure (a file that is not a readable text file) the document stays as it was.
+    OpenOutcome open(const std::filesystem::path& folder);
+    // "Создать": an empty quiz in a folder that holds no quiz file yet; its four files are
+    // written at the first save.
+    OpenOutcome create(const std::filesystem::path& folder);
+
+    const std::filesystem::path& folder() const { return m_folder; }
+    const QuizContent& content() const { return m_content; }
+    const FileOnDisk& onDisk(QuizPart part) const;
+
+    // Called after every change of a file's records: by an edit, undo, redo or opening.
+    std::function<void(QuizPart)> changed;
+
+    // ---- Pairs (row from 0) ----
+    std::size_t pairCount() const { return m_content.pairCount(); }
+    bool canAddPair() const { return pairCount() < MaxPairs; }
+    // Sets one side of a pair row (row < pairCount()); false when nothing changed.
+    bool setText(std::size_t row, Side side, const std::u16string& text);
+    // An empty pair before the row (row <= pairCount()); false at capacity.
+    bool insertPair(std::size_t row);
+    bool appendPair() { return insertPair(pairCount()); }
+    // Removes count rows from row on; false when none is in range.
+    bool deletePairs(std::size_t row, std::size_t count = 1);
+    // Swaps the row with the one above or below; false at the edge.
+    bool movePairUp(std::size_t row);
+    bool movePairDown(std::size_t row);
+
+    // ---- Board ----
+    // Sets one cell (index < content().board.size(); see cellIndex); false when unchanged.
+    bool setCell(std::size_t index, const std::u16string& text);
+    // "Собрать табло" from the answers as they stand, one command; nothing changes when the
+    // answers need more than 340 letters (see the result's message).
+    BuiltBoard buildBoard(std::uint32_t seed);
+    // The seed of the last board built, 0 when none was.
+    std::uint32_t boardSeed() const { return m_boardSeed; }
+    // What the board holds against what one full game consumes.
+    LetterSupply letterSupply() const;
+
+    // ---- Help ----
+    // The help text, one record a line, lines joined by '\n'.
+    std::u16string helpText() const;
+    // Replaces the help lines by the lines of the text ('\n', "\r\n" or '\r' between them);
+    // consecutive calls are one typing command.
+    bool setHelpText(const std::u16string& text);
+
+    // Turns every double quote in every text into «ёлочки», one command; false when none.
+    bool useGuillemets();
+
+    // ---- Undo ----
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    void undo();
+    void redo();
+    std::u16string undoText() const { return m_history.undoText(); }
+    std::u16string redoText() const { return m_history.redoText(); }
+    // Unsaved changes: the undo index differs from the one at the last open or save.
+    bool isModified() const { return !m_history.isClean(); }
+
+    // ---- Saving ----
+    // The files whose records differ from the disk (for a created quiz: all four until saved).
+    std::vector<QuizPart> changedParts() const;
+    // The characters that Windows-1251 files of changedParts() cannot hold.
+    std::vector<LackingCharacters> lackingCharacters() const;
+    // The bytes a file would be written as now (its bytes on disk when unchanged), with the
+    // writer's problems; the encoding as choice says for characters Windows-1251 lacks.
+    WrittenFile fileBytes(QuizPart part, LackingChoice choice = LackingChoice::Ask) const;
+    // Ctrl+S: writes the changed files only, each atomically in its encoding, keeping the
+    // previous version as ИМЯ.bak; either every changed file is written or none. Refuses a
+    // file that changed on disk since it was read.
+    SaveOutcome save(LackingChoice choice = LackingChoice::Ask);
+
+private:
+    void apply(EditCommand command);
+    void setList(QuizPart part, std::vector<std::u16string> records);
+    void notify(const std::vector<PartChange>& changes);
+
+    std::filesystem::path m_folder;
+    QuizContent m_content;
+    std::array<FileOnDisk, 4> m_disk;
+    bool m_created = false;
+    EditHistory m_history;
+    std::uint32_t m_boardSeed = 0;
+};
+
+} // namespace vatro::editor
