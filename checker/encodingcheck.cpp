@@ -2,6 +2,7 @@
 // alike, so the file is told of once, as a whole.
 #include "checktext.h"
 #include "foldercheck.h"
+#include "quiz/letterfrequency.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,13 +47,9 @@ struct LetterShare {
     double fit = 0; // how Russian the letters look: the mean log of their frequency
 };
 
-// How often each letter а..я occurs in Russian text, per ten thousand letters; ё apart.
-constexpr int RussianFrequency[32] = {801, 159, 454, 170,  298, 845, 94,  165, 735, 121, 349,
-                                      440, 321, 670, 1097, 281, 473, 547, 626, 262, 26,  97,
-                                      48,  144, 73,  36,   4,   190, 174, 32,  64,  201};
-
 double letterFit(char16_t lower) {
-    const int perTenThousand = lower == u'ё' ? 4 : RussianFrequency[lower - u'а'];
+    const int perTenThousand =
+        lower == u'ё' ? RussianFrequencyOfYo : RussianFrequency[lower - u'а'];
     return std::log(perTenThousand / 10000.0);
 }
 

@@ -73,6 +73,11 @@ inline std::size_t listed(const LoadedFile& file) {
 class FolderCheck {
 public:
     explicit FolderCheck(const std::filesystem::path& folder) { m_check.folder = folder; }
+    // The files held in memory rather than read from the folder.
+    FolderCheck(const std::filesystem::path& folder, const QuizFileBytes& files)
+        : FolderCheck(folder) {
+        m_memory = &files;
+    }
 
     QuizCheck run();
 
@@ -99,6 +104,7 @@ private:
     void checkLetterSupply(const LoadedFile& board, const LoadedFile& answers);
 
     QuizCheck m_check;
+    const QuizFileBytes* m_memory = nullptr;
 };
 
 } // namespace vatro::quizcheck

@@ -105,7 +105,16 @@ QuizCheck FolderCheck::run() {
 void FolderCheck::load(LoadedFile& file) {
     const FileFacts& facts = *file.facts;
     CheckedFile& summary = m_check.files[file.summary];
-    const FieldFile game = readFieldFile(m_check.folder, facts.name, facts.capacity);
+    const std::optional<std::string>* held = nullptr;
+    if (m_memory) {
+        const std::array<const std::optional<std::string>*, 4> byRole = {
+            &m_memory->board, &m_memory->answers, &m_memory->questions, &m_memory->help};
+        held = byRole[static_cast<std::size_t>(facts.role)];
+    }
+    const FieldFile game = !held ? readFieldFile(m_check.folder, facts.name, facts.capacity)
+                           : held->has_value()
+                               ? readFieldBytes(**held, facts.capacity)
+                               : FieldFile{{}, FileProblem{FileProblem::Kind::NotFound}};
     file.gameProblem = game.problem;
     using ProblemKind = FileProblem::Kind;
     const auto gameSays = [&](ProblemKind kind) {
@@ -128,9 +137,13 @@ void FolderCheck::load(LoadedFile& file) {
             u"Положите в папку обычный текстовый файл " + fileName(facts) + u".");
         return;
     }
-    std::ifstream in(m_check.folder / pathFromUtf8(facts.name), std::ios::binary);
     std::string bytes;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (held) {
+        bytes = **held;
+    } else {
+        std::ifstream in(m_check.folder / pathFromUtf8(facts.name), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     const DecodedText text = decodeTextFile(bytes);
     summary.encoding = text.encoding;
     const std::vector<std::u16string> fields =
@@ -163,7 +176,8 @@ void FolderCheck::reportMissing(const FileFacts& facts) {
     std::u16string folded;
     for (char16_t c : wanted)
         folded.push_back(foldCase(c));
-    for (const auto& entry : std::filesystem::directory_iterator(m_check.folder, error)) {
+    const std::filesystem::path folder = m_check.folder.empty() ? "." : m_check.folder;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::u16string name = displayPath(entry.path().filename());
         std::u16string foldedName;
         for (char16_t c : name)
@@ -193,6 +207,10 @@ int QuizCheck::exitStatus() const {
 
 QuizCheck checkQuizFolder(const std::filesystem::path& folder) {
     return quizcheck::FolderCheck(folder).run();
+}
+
+QuizCheck checkQuizFiles(const std::filesystem::path& folder, const QuizFileBytes& files) {
+    return quizcheck::FolderCheck(folder, files).run();
 }
 
 } // namespace vatro

@@ -21,6 +21,7 @@ struct Finding {
         Unreadable,
         WrongEncoding,
         Utf8,
+        NotWritable, // the editor cannot write the text in the file's encoding as it stands
         TooManyRecords,
         EmptyFile,
         UnclosedQuote,

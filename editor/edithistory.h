@@ -41,7 +41,7 @@ public:
     std::u16string undoText() const;
     std::u16string redoText() const;
 
-    bool isClean() const { return m_index == m_clean; }
+    bool isClean() const;
     // The current index becomes the clean one (after a save or an open).
     void setClean();
     // Forgets every command (a new folder was opened).

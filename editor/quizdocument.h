@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -144,8 +145,10 @@ public:
     SaveOutcome save(LackingChoice choice = LackingChoice::Ask);
 
 private:
+    // One command: the parts as change leaves a copy of the content; none when nothing changed.
+    bool edit(std::u16string label, std::initializer_list<QuizPart> parts,
+              const std::function<void(QuizContent&)>& change, bool typing = false);
     void apply(EditCommand command);
-    void setList(QuizPart part, std::vector<std::u16string> records);
     void notify(const std::vector<PartChange>& changes);
 
     std::filesystem::path m_folder;

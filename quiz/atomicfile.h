@@ -59,10 +59,14 @@ private:
     std::filesystem::path m_temporary;
 };
 
+// The present bytes of a file about to be replaced, read without following a link or opening
+// a FIFO: nothing when there is no such file, an error when the name holds something else.
+std::optional<FileWriteError> readRegularFile(const std::filesystem::path& path,
+                                              std::optional<std::string>& bytes);
+
 // Stages and commits in one go. With keepBackup, the target's present bytes (when it
 // exists) are first put in place as backupPath(target), written the same way.
 std::optional<FileWriteError> writeFileAtomically(const std::filesystem::path& target,
-                                                  std::string_view bytes,
-                                                  bool keepBackup = false);
+                                                  std::string_view bytes, bool keepBackup = false);
 
 } // namespace vatro

@@ -81,6 +81,15 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
     }
     // A file cut short while it was read is taken as far as it went.
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return readFieldBytes(bytes, capacity);
+}
+
+FieldFile readFieldBytes(std::string_view bytes, std::size_t capacity) {
+    FieldFile result;
+    if (bytes.size() > MaxFileBytes) {
+        result.problem = FileProblem{FileProblem::Kind::TooLarge};
+        return result;
+    }
     // Today's editors save UTF-8, marked or not; files written for the game in
     // Windows-1251 are practically never valid UTF-8 and read as before.
     result.fields = splitFields(decodeTextFile(bytes).text, capacity);

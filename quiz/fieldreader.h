@@ -51,6 +51,9 @@ inline constexpr std::size_t MaxFieldLength = 2000;
 FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& fileName,
                         std::size_t capacity);
 
+// The same for a file's bytes held in memory.
+FieldFile readFieldBytes(std::string_view bytes, std::size_t capacity);
+
 // Two Russian lines: what is wrong with which file, then the folder it was looked for in.
 std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,
                                const std::string& fileName, std::size_t capacity);

@@ -1,0 +1,167 @@
+// The document's files: opening a folder, and saving the changed files all or none.
+#include "quizdocument.h"
+
+#include "quiz/atomicfile.h"
+#include "quiz/fieldreader.h"
+#include "quiz/textcodec.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace vatro::editor {
+
+namespace {
+
+std::filesystem::path pathOf(const std::filesystem::path& folder, QuizPart part) {
+    return folder / pathFromUtf8(fileInfo(part).name);
+}
+
+std::u16string nameOf(QuizPart part) {
+    return u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
+}
+
+FileEncoding encodingOf(const DecodedText& text) {
+    if (text.encoding == TextEncoding::Utf8)
+        return text.byteOrderMark ? FileEncoding::Utf8WithMark : FileEncoding::Utf8;
+    // Plain ASCII is Windows-1251 too, and stays readable by every copy of the game.
+    return text.byteOrderMark ? FileEncoding::Utf8WithMark : FileEncoding::Cp1251;
+}
+
+std::size_t perLine(QuizPart part) {
+    return part == QuizPart::Board ? BoardColumns : 1;
+}
+
+// The records as the editor keeps them, from the records as written.
+std::vector<std::u16string> trimmedBoard(std::vector<std::u16string> cells) {
+    while (!cells.empty() && cells.back().empty())
+        cells.pop_back();
+    return cells;
+}
+
+std::u16string lackingIn(const std::vector<std::u16string>& records) {
+    std::u16string lacking;
+    std::string bytes;
+    for (const std::u16string& record : records) {
+        for (char16_t c : record) {
+            std::size_t failedAt = 0;
+            if (!encodeCp1251(std::u16string_view(&c, 1), bytes, failedAt) &&
+                lacking.find(c) == std::u16string::npos)
+                lacking.push_back(c);
+        }
+    }
+    return lacking;
+}
+
+} // namespace
+
+OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        return {false, u"Папка «" + displayPath(folder) + u"» не найдена."};
+    QuizContent content;
+    std::array<FileOnDisk, 4> disk;
+    for (QuizPart part : AllParts) {
+        std::optional<std::string> bytes;
+        if (auto failed = readRegularFile(pathOf(folder, part), bytes)) {
+            if (failed->kind == FileWriteError::Kind::NotRegular)
+                return {false, u"Файл " + nameOf(part) +
+                                   u" — не обычный файл (ссылка, канал или папка): редактор его "
+                                   u"не открывает. Замените его обычным файлом."};
+            return {false, u"Не удалось прочитать файл " + nameOf(part) + u" в папке «" +
+                               displayPath(folder) + u"»: нет прав на чтение."};
+        }
+        FileOnDisk& file = disk[static_cast<std::size_t>(part)];
+        if (!bytes)
+            continue;
+        if (bytes->size() > MaxFileBytes)
+            return {false, u"Файл " + nameOf(part) + u" больше 1 МБ — это не файл викторины."};
+        const DecodedText text = decodeTextFile(*bytes);
+        file.exists = true;
+        file.encoding = encodingOf(text);
+        file.records = splitFields(text.text, MaxFileBytes);
+        if (part == QuizPart::Board)
+            file.records = trimmedBoard(std::move(file.records));
+        file.bytes = std::move(*bytes);
+        content.list(part) = file.records;
+    }
+    content.board.resize(std::max(BoardCells, content.board.size()));
+    m_folder = folder;
+    m_content = std::move(content);
+    m_disk = std::move(disk);
+    m_created = false;
+    m_boardSeed = 0;
+    m_history.clear();
+    if (changed) {
+        for (QuizPart part : AllParts)
+            changed(part);
+    }
+    return {true, {}};
+}
+
+OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        return {false, u"Папка «" + displayPath(folder) + u"» не найдена."};
+    for (QuizPart part : AllParts) {
+        if (std::filesystem::exists(std::filesystem::symlink_status(pathOf(folder, part), error)))
+            return {false, u"В папке «" + displayPath(folder) + u"» уже есть файл " + nameOf(part) +
+                               u": откройте её («Открыть папку…») или выберите пустую папку."};
+    }
+    m_folder = folder;
+    m_content = QuizContent{};
+    m_disk = {};
+    m_created = true;
+    m_boardSeed = 0;
+    m_history.clear();
+    if (changed) {
+        for (QuizPart part : AllParts)
+            changed(part);
+    }
+    return {true, {}};
+}
+
+std::vector<QuizPart> QuizDocument::changedParts() const {
+    std::vector<QuizPart> parts;
+    for (QuizPart part : AllParts) {
+        const FileOnDisk& file = onDisk(part);
+        const std::vector<std::u16string> records = m_content.records(part);
+        const bool changes = file.exists ? records != file.records : m_created || !records.empty();
+        if (changes)
+            parts.push_back(part);
+    }
+    return parts;
+}
+
+std::vector<LackingCharacters> QuizDocument::lackingCharacters() const {
+    std::vector<LackingCharacters> lacking;
+    for (QuizPart part : changedParts()) {
+        if (onDisk(part).encoding != FileEncoding::Cp1251)
+            continue;
+        std::u16string characters = lackingIn(m_content.records(part));
+        if (!characters.empty())
+            lacking.push_back({part, std::move(characters)});
+    }
+    return lacking;
+}
+
+WrittenFile QuizDocument::fileBytes(QuizPart part, LackingChoice choice) const {
+    const FileOnDisk& file = onDisk(part);
+    std::vector<std::u16string> records = m_content.records(part);
+    if (file.exists && records == file.records)
+        return {file.bytes, {}};
+    FileEncoding encoding = file.encoding;
+    if (encoding == FileEncoding::Cp1251 && !lackingIn(records).empty()) {
+        if (choice == LackingChoice::UseUtf8) {
+            encoding = FileEncoding::Utf8WithMark;
+        } else if (choice == LackingChoice::Replace) {
+            const std::u16string lacking = lackingIn(records);
+            for (std::u16string& record : records)
+                std::replace_if(
+                    record.begin(), record.end(),
+                    [&](char16_t c) { return lacking.find(c) != std::u16string::npos; }, u'?');
+        }
+    }
+    return writeFields(records, perLine(part), encoding);
+}
+
+} // namespace vatro::editor
