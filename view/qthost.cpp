@@ -1,6 +1,7 @@
 #include "qthost.h"
 
 #include "quiz/textcodec.h"
+#include "view/editor/openeditor.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -72,12 +73,16 @@ void QtHost::showError(const std::u16string& message) {
 }
 
 void QtHost::endProgram() {
-    QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    // An editor with unsaved changes asks first.
+    endProgramAfterEditors();
 }
 
 std::filesystem::path QtHost::quizFolder() {
     return std::filesystem::current_path();
+}
+
+void QtHost::openEditor(const std::filesystem::path& folder) {
+    openEditorWindow(folder);
 }
 
 } // namespace vatro

@@ -20,6 +20,8 @@ public:
     void showError(const std::u16string& message) override;
     void endProgram() override;
     std::filesystem::path quizFolder() override;
+    // The editor's own window, beside the game's.
+    void openEditor(const std::filesystem::path& folder) override;
 
 private:
     std::mt19937_64 m_generator;

@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 #include "pictures.h"
+#include "view/editor/openeditor.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -151,7 +152,7 @@ void ViewManager::endProgram() {
     stopClock();
     for (const auto& [model, view] : m_secondary)
         view->hide();
-    QCoreApplication::exit(0);
+    endProgramAfterEditors();
 }
 
 } // namespace vatro
