@@ -25,6 +25,8 @@ public:
     void openEditor(const std::filesystem::path& f) override {
         ++editorOpenings;
         editorFolder = f;
+        if (whenEditorOpens)
+            whenEditorOpens(f);
     }
 
     // Moves the clock on, in seconds; it wraps at midnight as a real clock does.
@@ -41,7 +43,8 @@ public:
     std::vector<std::u16string> errors;
     int endRequests = 0;
     int editorOpenings = 0;
-    std::filesystem::path editorFolder; // of the last opening
+    std::filesystem::path editorFolder;                                // of the last opening
+    std::function<void(const std::filesystem::path&)> whenEditorOpens; // a real editor, say
 };
 
 } // namespace vatro::testing

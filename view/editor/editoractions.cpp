@@ -42,10 +42,15 @@ void EditorWindow::buildActions() {
             this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Правка"));
-    m_undo = menuAction(edit, QStringLiteral("Отменить"), {QKeySequence::Undo});
+    m_undo = menuAction(edit, QStringLiteral("Отменить"), {});
+    m_undo->setShortcuts(QKeySequence::Undo);
     connect(m_undo, &QAction::triggered, this, [this] { m_document.undo(); });
-    m_redo = menuAction(edit, QStringLiteral("Вернуть"),
-                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    m_redo = menuAction(edit, QStringLiteral("Вернуть"), {});
+    // The desktop's own keys for redo, and Ctrl+Y on every desktop.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y); !redoKeys.contains(ctrlY))
+        redoKeys << ctrlY;
+    m_redo->setShortcuts(redoKeys);
     connect(m_redo, &QAction::triggered, this, [this] { m_document.redo(); });
     edit->addSeparator();
     m_addPair = menuAction(edit, QStringLiteral("Добавить пару"),

@@ -11,6 +11,7 @@
 #include <QBoxLayout>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -198,8 +199,9 @@ QWidget* EditorWindow::buildHelpPanel() {
     // The help window neither wraps nor scrolls: a line is what a record shows.
     m_help->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_help->setTabChangesFocus(true);
-    // Undo belongs to the document, over every part of the quiz.
+    // Undo belongs to the document, over every part of the quiz: the keys go to the window.
     m_help->setUndoRedoEnabled(false);
+    m_help->installEventFilter(this);
     m_help->setPlaceholderText(QStringLiteral("Текст кнопки «Дополнительно» окна справки: "
                                               "каждая строка здесь — строка окна."));
     connect(m_help, &QPlainTextEdit::textChanged, this, [this] {
@@ -209,6 +211,19 @@ QWidget* EditorWindow::buildHelpPanel() {
     m_helpCount = quietLabel();
     m_helpCount->setObjectName(QStringLiteral("helpCount"));
     return panel(headerRow(sectionTitle(QStringLiteral("Справка")), {m_helpCount}), m_help);
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_help && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        for (const QAction* action : {m_undo, m_redo}) {
+            for (const QKeySequence& shortcut : action->shortcuts()) {
+                if (QKeySequence(key->keyCombination()) == shortcut)
+                    return true; // not claimed by the text: the window's action runs
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QWidget* EditorWindow::buildFindingsPanel() {
