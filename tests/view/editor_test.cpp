@@ -234,5 +234,19 @@ TEST_F(EditorTest, TablesShowTheDocumentAndAFindingSelectsItsRecord) {
     picture(editor, "editor.png");
 }
 
+// Closing the game asks the editor about its unsaved changes; kept open, the editor stays
+// while the game's windows close.
+TEST_F(EditorTest, TheGamesExitAsksTheEditorFirst) {
+    startViews();
+    EditorWindow& editor = chooseEditorInMenu();
+    editor.document().setText(0, editor::Side::Answer, u"ОММ");
+    answerQuestions({QStringLiteral("Отмена")});
+    mainView().close();
+    settle();
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Сохранить изменения?")});
+    EXPECT_TRUE(editor.isVisible() && editor.document().isModified());
+    EXPECT_FALSE(mainView().isVisible());
+}
+
 } // namespace
 } // namespace vatro::testing

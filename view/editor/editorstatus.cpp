@@ -122,33 +122,24 @@ void EditorWindow::refreshCounts() {
 void EditorWindow::refreshBoardSummary() {
     const LetterSupply supply = m_document.letterSupply();
     const std::size_t needed = supply.neededTotal();
-    QStringList parts;
-    QString colour;
-    if (needed > editor::BoardCells) {
-        parts << QStringLiteral("Ответам нужно %1 букв, а на табло %2 клеток: табло не собрать, "
-                                "сократите ответы.")
-                     .arg(needed)
-                     .arg(editor::BoardCells);
-        colour = QStringLiteral("#b00020");
-    } else {
-        parts << QStringLiteral("Ответам нужно %1 букв из %2 клеток.")
-                     .arg(needed)
-                     .arg(editor::BoardCells);
-    }
+    const QString red = QStringLiteral("<span style=\"color:#b00020\"><b>%1</b></span>");
+    QString text;
+    if (needed > editor::BoardCells)
+        text = red.arg(QStringLiteral("Ответам нужно %1 букв, а на табло %2 клеток: табло не "
+                                      "собрать, сократите ответы.")
+                           .arg(needed)
+                           .arg(editor::BoardCells));
+    else
+        text = QStringLiteral("Ответам нужно %1 букв из %2 клеток.")
+                   .arg(needed)
+                   .arg(editor::BoardCells);
     const std::u16string lacking = editor::lackingText(supply);
-    if (!lacking.empty()) {
-        parts << QStringLiteral("<b>%1</b>").arg(qt(lacking).toHtmlEscaped());
-        colour = QStringLiteral("#b00020");
-    } else {
-        parts << QStringLiteral("Табло хватает на все ответы.");
-    }
-    const std::u16string spare = editor::spareText(supply);
-    if (!spare.empty())
-        parts << qt(spare).toHtmlEscaped();
-    const QString body = parts.join(QStringLiteral(" "));
-    m_boardSummary->setText(
-        colour.isEmpty() ? body
-                         : QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour, body));
+    text += QLatin1Char(' ') + (lacking.empty() ? QStringLiteral("Табло хватает на все ответы.")
+                                                : red.arg(qt(lacking).toHtmlEscaped()));
+    if (const std::u16string spare = editor::spareText(supply); !spare.empty())
+        text += QStringLiteral("<br><span style=\"color:#5f6368\">%1</span>")
+                    .arg(qt(spare).toHtmlEscaped());
+    m_boardSummary->setText(text);
 }
 
 void EditorWindow::refreshHelpCount() {

@@ -143,6 +143,7 @@ QWidget* EditorWindow::buildPairsPanel() {
     m_pairs->horizontalHeader()->resizeSection(PairsModel::AnswerColumn,
                                                m_pairs->fontMetrics().averageCharWidth() * 24);
     m_pairs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pairs->verticalHeader()->setDefaultSectionSize(m_pairs->fontMetrics().height() + 10);
     m_pairs->setToolTip(QStringLiteral("Вопрос и его ответ стоят в одной строке. Начните "
                                        "печатать или нажмите F2, чтобы изменить клетку."));
     m_pairCounts = quietLabel();

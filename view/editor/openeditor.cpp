@@ -46,7 +46,7 @@ EditorWindow* openEditorWindow(const std::filesystem::path& folder) {
 }
 
 void endProgramAfterEditors() {
-    // The game's windows may report their closing here again while the program ends.
+    // The game's main window reports its closing here again while the program ends.
     static bool ending = false;
     if (ending)
         return;
@@ -60,7 +60,7 @@ void endProgramAfterEditors() {
         if (!qobject_cast<EditorWindow*>(window) && window->isVisible())
             window->close();
     }
-    ending = kept;
+    ending = false;
     if (!kept)
         QCoreApplication::exit(0);
 }
