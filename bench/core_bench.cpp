@@ -1,6 +1,8 @@
 // The game's own costs with Google Benchmark: one clock tick, one press on the letter board
 // with its redraw, the three quiz-file loaders at full capacity, and a whole game. The Qt
 // parts run under the offscreen platform.
+#include "editor/livefindings.h"
+#include "editor/quizdocument.h"
 #include "fullquiz.h"
 #include "game/form1.h"
 #include "support/fakehost.h"
@@ -249,6 +251,28 @@ void wholeGame(benchmark::State& state) {
         benchmark::Counter(double(events), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(wholeGame)->Name("game/whole");
+
+// ---- The editor: the checker's findings after each edit of a full-capacity quiz ----
+
+void editorFindings(benchmark::State& state) {
+    FullQuiz quiz(49);
+    editor::QuizDocument document;
+    if (!document.open(quiz.path()).ok) {
+        state.SkipWithError("the full quiz did not open");
+        return;
+    }
+    bool edited = false;
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        // A keystroke in an answer, then the findings list as the window shows it.
+        document.setText(48, editor::Side::Answer, edited ? u"ВОЛЬТ" : u"ВОЛЬТЫ");
+        edited = !edited;
+        findings = editor::liveFindings(document).size();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["findings"] = double(findings);
+}
+BENCHMARK(editorFindings)->Name("editor/findings")->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vatro::bench

@@ -21,7 +21,6 @@ struct Finding {
         Unreadable,
         WrongEncoding,
         Utf8,
-        NotWritable, // the editor cannot write the text in the file's encoding as it stands
         TooManyRecords,
         EmptyFile,
         UnclosedQuote,
@@ -29,6 +28,7 @@ struct Finding {
         EmptyRecord,
         InvisibleCharacters,
         CountMismatch,
+        NotWritable, // the editor cannot write the text in the file's encoding as it stands
         SplitQuestion,
         LatinLetters,
         StrayBlanks,

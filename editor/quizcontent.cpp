@@ -1,5 +1,7 @@
 #include "quizcontent.h"
 
+#include "quiz/textcodec.h"
+
 #include <algorithm>
 
 namespace vatro::editor {
@@ -16,6 +18,10 @@ const QuizFileInfo& fileInfo(QuizPart part) {
         break;
     }
     return HelpFileInfo;
+}
+
+std::filesystem::path filePath(const std::filesystem::path& folder, QuizPart part) {
+    return folder / pathFromUtf8(fileInfo(part).name);
 }
 
 std::size_t QuizContent::pairCount() const {

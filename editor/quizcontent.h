@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ enum class QuizPart { Board, Answers, Questions, Help };
 inline constexpr std::array<QuizPart, 4> AllParts = {QuizPart::Board, QuizPart::Answers,
                                                      QuizPart::Questions, QuizPart::Help};
 const QuizFileInfo& fileInfo(QuizPart part);
+std::filesystem::path filePath(const std::filesystem::path& folder, QuizPart part);
 
 // A side of a pair: its question or its answer.
 enum class Side { Question, Answer };

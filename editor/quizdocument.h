@@ -66,6 +66,9 @@ struct SaveOutcome {
     bool ok() const { return status == Status::Saved || status == Status::NothingToSave; }
 };
 
+// Whether the folder holds any of the four quiz files ("Открыть папку…" rather than "Создать").
+bool holdsQuiz(const std::filesystem::path& folder);
+
 class QuizDocument {
 public:
     // An empty quiz with no folder.
@@ -149,6 +152,9 @@ private:
     bool edit(std::u16string label, std::initializer_list<QuizPart> parts,
               const std::function<void(QuizContent&)>& change, bool typing = false);
     void apply(EditCommand command);
+    // Another folder, or a new quiz: the history starts afresh.
+    void replaceAll(const std::filesystem::path& folder, QuizContent content,
+                    std::array<FileOnDisk, 4> disk, bool created);
     void notify(const std::vector<PartChange>& changes);
 
     std::filesystem::path m_folder;

@@ -1,7 +1,7 @@
 // The document's files: opening a folder, and saving the changed files all or none.
 #include "quizdocument.h"
 
-#include "quiz/atomicfile.h"
+#include "diskfile.h"
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 
@@ -11,10 +11,6 @@
 namespace vatro::editor {
 
 namespace {
-
-std::filesystem::path pathOf(const std::filesystem::path& folder, QuizPart part) {
-    return folder / pathFromUtf8(fileInfo(part).name);
-}
 
 std::u16string nameOf(QuizPart part) {
     return u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
@@ -61,41 +57,39 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
     QuizContent content;
     std::array<FileOnDisk, 4> disk;
     for (QuizPart part : AllParts) {
-        std::optional<std::string> bytes;
-        if (auto failed = readRegularFile(pathOf(folder, part), bytes)) {
-            if (failed->kind == FileWriteError::Kind::NotRegular)
-                return {false, u"Файл " + nameOf(part) +
-                                   u" — не обычный файл (ссылка, канал или папка): редактор его "
-                                   u"не открывает. Замените его обычным файлом."};
+        FileOnDisk& file = disk[static_cast<std::size_t>(part)];
+        DiskFile read = readDiskFile(filePath(folder, part));
+        if (read.status == DiskFile::Status::Missing)
+            continue;
+        if (read.status == DiskFile::Status::NotRegular)
+            return {false, u"Файл " + nameOf(part) +
+                               u" — не обычный файл (ссылка, канал или папка): редактор его "
+                               u"не открывает. Замените его обычным файлом."};
+        if (read.status == DiskFile::Status::Unreadable)
             return {false, u"Не удалось прочитать файл " + nameOf(part) + u" в папке «" +
                                displayPath(folder) + u"»: нет прав на чтение."};
-        }
-        FileOnDisk& file = disk[static_cast<std::size_t>(part)];
-        if (!bytes)
-            continue;
-        if (bytes->size() > MaxFileBytes)
+        if (read.bytes.size() > MaxFileBytes)
             return {false, u"Файл " + nameOf(part) + u" больше 1 МБ — это не файл викторины."};
-        const DecodedText text = decodeTextFile(*bytes);
+        const DecodedText text = decodeTextFile(read.bytes);
         file.exists = true;
         file.encoding = encodingOf(text);
         file.records = splitFields(text.text, MaxFileBytes);
         if (part == QuizPart::Board)
             file.records = trimmedBoard(std::move(file.records));
-        file.bytes = std::move(*bytes);
+        file.bytes = std::move(read.bytes);
         content.list(part) = file.records;
     }
     content.board.resize(std::max(BoardCells, content.board.size()));
-    m_folder = folder;
-    m_content = std::move(content);
-    m_disk = std::move(disk);
-    m_created = false;
-    m_boardSeed = 0;
-    m_history.clear();
-    if (changed) {
-        for (QuizPart part : AllParts)
-            changed(part);
-    }
+    replaceAll(folder, std::move(content), std::move(disk), false);
     return {true, {}};
+}
+
+bool holdsQuiz(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::any_of(AllParts.begin(), AllParts.end(), [&](QuizPart part) {
+        return std::filesystem::exists(
+            std::filesystem::symlink_status(filePath(folder, part), error));
+    });
 }
 
 OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
@@ -103,21 +97,26 @@ OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
     if (!std::filesystem::is_directory(folder, error))
         return {false, u"Папка «" + displayPath(folder) + u"» не найдена."};
     for (QuizPart part : AllParts) {
-        if (std::filesystem::exists(std::filesystem::symlink_status(pathOf(folder, part), error)))
+        if (std::filesystem::exists(std::filesystem::symlink_status(filePath(folder, part), error)))
             return {false, u"В папке «" + displayPath(folder) + u"» уже есть файл " + nameOf(part) +
                                u": откройте её («Открыть папку…») или выберите пустую папку."};
     }
+    replaceAll(folder, QuizContent{}, {}, true);
+    return {true, {}};
+}
+
+void QuizDocument::replaceAll(const std::filesystem::path& folder, QuizContent content,
+                              std::array<FileOnDisk, 4> disk, bool created) {
     m_folder = folder;
-    m_content = QuizContent{};
-    m_disk = {};
-    m_created = true;
+    m_content = std::move(content);
+    m_disk = std::move(disk);
+    m_created = created;
     m_boardSeed = 0;
     m_history.clear();
     if (changed) {
         for (QuizPart part : AllParts)
             changed(part);
     }
-    return {true, {}};
 }
 
 std::vector<QuizPart> QuizDocument::changedParts() const {

@@ -2,18 +2,16 @@
 #include "quizdocument.h"
 
 #include "checker/checktext.h"
+#include "diskfile.h"
 #include "quiz/atomicfile.h"
 #include "quiz/textcodec.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace vatro::editor {
 
 namespace {
-
-std::filesystem::path pathOf(const std::filesystem::path& folder, QuizPart part) {
-    return folder / pathFromUtf8(fileInfo(part).name);
-}
 
 std::u16string fileList(const std::vector<QuizPart>& parts) {
     std::u16string list;
@@ -29,6 +27,14 @@ SaveOutcome failed(std::u16string message) {
     return outcome;
 }
 
+// A file written under a temporary name, waiting to take its own.
+struct Staged {
+    explicit Staged(std::filesystem::path target)
+        : path(std::move(target)), file(std::make_unique<AtomicFile>(path)) {}
+    std::filesystem::path path;
+    std::unique_ptr<AtomicFile> file;
+};
+
 // Puts a file back as it was after its new version was already in place.
 void restore(const std::filesystem::path& path, const FileOnDisk& old) {
     if (old.exists)
@@ -37,9 +43,43 @@ void restore(const std::filesystem::path& path, const FileOnDisk& old) {
         std::filesystem::remove(path);
 }
 
-// Said after every save: the game reads its files only at these moments.
-constexpr std::u16string_view SavedForTheGame =
-    u"Игра прочитает изменения при «Сброс», «Новый игрок» или выборе режима игры.";
+std::u16string changedOnDisk(QuizPart part, DiskFile::Status now) {
+    const std::u16string file = u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
+    if (now == DiskFile::Status::NotRegular)
+        return u"Файл " + file +
+               u" стал ссылкой, каналом или папкой: редактор через него не пишет.";
+    if (now == DiskFile::Status::Unreadable)
+        return u"Файл " + file + u" больше не читается: нет прав на чтение.";
+    return u"Файл " + file +
+           u" изменился на диске после того, как его открыли: его переписала другая программа. "
+           u"Чтобы не потерять те изменения, откройте папку заново.";
+}
+
+// Said after every save: when the game reads each of the files again. The board and the
+// answers are read at "Сброс", "Новый игрок" and the mode buttons, the questions only at
+// start-up, the help each time its window shows it.
+std::u16string whenTheGameReads(const std::vector<QuizPart>& parts) {
+    const auto has = [&](QuizPart part) {
+        return std::find(parts.begin(), parts.end(), part) != parts.end();
+    };
+    std::vector<std::u16string> said;
+    const bool board = has(QuizPart::Board);
+    const bool answers = has(QuizPart::Answers);
+    if (board || answers)
+        said.push_back(std::u16string(board && answers ? u"табло и ответы"
+                                      : board          ? u"табло"
+                                                       : u"ответы") +
+                       u" игра прочитает при «Сброс», «Новый игрок» или выборе режима игры");
+    if (has(QuizPart::Questions))
+        said.emplace_back(u"вопросы — только при новом запуске игры");
+    if (has(QuizPart::Help))
+        said.emplace_back(u"справку — при следующем нажатии «Дополнительно»");
+    std::u16string text;
+    for (const std::u16string& part : said)
+        text += (text.empty() ? u"" : u"; ") + part;
+    text[0] = quizcheck::otherCase(text[0]);
+    return text + u".";
+}
 
 } // namespace
 
@@ -102,37 +142,37 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     // Nothing is written over a file that someone else changed since it was read.
     for (QuizPart part : parts) {
         const FileOnDisk& old = onDisk(part);
-        std::optional<std::string> now;
-        if (auto error = readRegularFile(pathOf(m_folder, part), now))
-            return failed(describeWriteError(*error));
-        if (now.has_value() != old.exists || (now && *now != old.bytes))
-            return failed(describeWriteError(
-                {FileWriteError::Kind::ChangedOnDisk, pathOf(m_folder, part), 0}));
+        const DiskFile now = readDiskFile(filePath(m_folder, part));
+        const bool same = old.exists
+                              ? now.status == DiskFile::Status::Read && now.bytes == old.bytes
+                              : now.status == DiskFile::Status::Missing;
+        if (!same)
+            return failed(changedOnDisk(part, now.status));
     }
     // Every new file and every backup is on disk under a temporary name before any of them
     // takes the place of an old one.
-    std::vector<StagedFile> staged(parts.size());
-    std::vector<StagedFile> backups;
+    std::vector<Staged> staged;
+    std::vector<Staged> backups;
     for (std::size_t n = 0; n < parts.size(); ++n) {
-        const std::filesystem::path path = pathOf(m_folder, parts[n]);
-        if (auto error = StagedFile::stage(path, files[n].bytes, staged[n]))
-            return failed(describeWriteError(*error));
+        const std::filesystem::path path = filePath(m_folder, parts[n]);
+        staged.emplace_back(path);
+        if (auto error = staged.back().file->write(files[n].bytes))
+            return failed(describeFileWriteError(*error, path));
         if (onDisk(parts[n]).exists) {
-            backups.emplace_back();
-            if (auto error =
-                    StagedFile::stage(backupPath(path), onDisk(parts[n]).bytes, backups.back()))
-                return failed(describeWriteError(*error));
+            backups.emplace_back(backupPath(path));
+            if (auto error = backups.back().file->write(onDisk(parts[n]).bytes))
+                return failed(describeFileWriteError(*error, backups.back().path));
         }
     }
-    for (StagedFile& backup : backups) {
-        if (auto error = backup.commit())
-            return failed(describeWriteError(*error));
+    for (Staged& backup : backups) {
+        if (auto error = backup.file->commit())
+            return failed(describeFileWriteError(*error, backup.path));
     }
     for (std::size_t n = 0; n < parts.size(); ++n) {
-        if (auto error = staged[n].commit()) {
+        if (auto error = staged[n].file->commit()) {
             for (std::size_t k = 0; k < n; ++k)
-                restore(pathOf(m_folder, parts[k]), onDisk(parts[k]));
-            return failed(describeWriteError(*error));
+                restore(filePath(m_folder, parts[k]), onDisk(parts[k]));
+            return failed(describeFileWriteError(*error, staged[n].path));
         }
     }
 
@@ -151,7 +191,7 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     SaveOutcome outcome;
     outcome.status = SaveOutcome::Status::Saved;
     outcome.written = parts;
-    outcome.message = u"Сохранено: " + fileList(parts) + u". " + std::u16string(SavedForTheGame);
+    outcome.message = u"Сохранено: " + fileList(parts) + u". " + whenTheGameReads(parts);
     return outcome;
 }
 

@@ -3,246 +3,204 @@
 #include "textcodec.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
-#include <utility>
 
 namespace vatro {
 
 namespace {
 
-FileWriteError failure(const std::filesystem::path& path, int error) {
-    FileWriteError result;
-    result.path = path;
-    result.error = error;
+FileWriteError systemError(int error) {
+    using Kind = FileWriteError::Kind;
     switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return {Kind::NoFolder, error};
     case EACCES:
     case EPERM:
     case EROFS:
-        result.kind = FileWriteError::Kind::ReadOnly;
-        break;
+        return {Kind::NoPermission, error};
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        result.kind = FileWriteError::Kind::NoSpace;
-        break;
+        return {Kind::DiskFull, error};
+    case EEXIST:
+        return {Kind::AlreadyExists, error};
     case ELOOP:
     case EISDIR:
-        result.kind = FileWriteError::Kind::NotRegular;
-        break;
+        return {Kind::NotAPlainFile, error};
     default:
-        result.kind = FileWriteError::Kind::Other;
+        return {Kind::Failed, error};
     }
-    return result;
 }
 
-// Nothing but a regular file of that name, or no file at all, may be replaced.
-std::optional<FileWriteError> checkReplaceable(const std::filesystem::path& target) {
-    struct stat status {};
-    if (::lstat(target.c_str(), &status) != 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        return failure(target, errno);
-    }
-    if (!S_ISREG(status.st_mode))
-        return FileWriteError{FileWriteError::Kind::NotRegular, target, 0};
+std::string nameOf(const std::filesystem::path& file) {
+    return file.filename().string();
+}
+
+// A name no other writer picks at the same moment: the process, a counter and the clock.
+std::string tempNameFor(const std::string& name, unsigned attempt) {
+    static unsigned counter = 0;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    char suffix[64];
+    std::snprintf(suffix, sizeof suffix, ".%ld-%u-%ld.tmp", static_cast<long>(getpid()),
+                  ++counter + attempt, static_cast<long>(now.tv_nsec));
+    return "." + name + suffix;
+}
+
+// Whatever has the name now, without following a symlink: nullopt when nothing does.
+std::optional<struct stat> entryAt(int folder, const std::string& name, int& error) {
+    struct stat info {};
+    if (fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+        return info;
+    error = errno;
     return std::nullopt;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
+std::optional<FileWriteError> writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return systemError(errno);
         }
-        bytes.remove_prefix(static_cast<std::size_t>(done));
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
-}
-
-// The rename is only lasting once the folder itself is on disk.
-void syncFolder(const std::filesystem::path& folder) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-std::u16string quoted(const std::filesystem::path& path) {
-    return u"«" + displayPath(path.filename()) + u"»";
+    return std::nullopt;
 }
 
 } // namespace
 
-std::u16string describeWriteError(const FileWriteError& error) {
-    const std::u16string file = quoted(error.path);
+AtomicFile::AtomicFile(std::filesystem::path file) : m_file(std::move(file)) {}
+
+AtomicFile::~AtomicFile() {
+    discard();
+    if (m_folder >= 0)
+        close(m_folder);
+}
+
+void AtomicFile::discard() {
+    if (!m_tempName.empty())
+        unlinkat(m_folder, m_tempName.c_str(), 0);
+    m_tempName.clear();
+}
+
+std::optional<FileWriteError> AtomicFile::write(std::string_view bytes) {
+    using Kind = FileWriteError::Kind;
+    discard();
+    if (m_folder < 0) {
+        const std::filesystem::path folder =
+            m_file.has_parent_path() ? m_file.parent_path() : std::filesystem::path(".");
+        m_folder = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_folder < 0)
+            return systemError(errno);
+    }
+    const std::string name = nameOf(m_file);
+    int error = 0;
+    const std::optional<struct stat> old = entryAt(m_folder, name, error);
+    if (old && !S_ISREG(old->st_mode))
+        return FileWriteError{Kind::NotAPlainFile, 0};
+    if (!old && error != ENOENT)
+        return systemError(error);
+
+    int fd = -1;
+    for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        m_tempName = tempNameFor(name, attempt);
+        fd = openat(m_folder, m_tempName.c_str(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        const FileWriteError problem = systemError(errno);
+        m_tempName.clear();
+        return problem;
+    }
+    // A replaced file keeps who may read it.
+    if (old)
+        fchmod(fd, old->st_mode & 07777);
+    std::optional<FileWriteError> problem = writeAll(fd, bytes);
+    if (!problem && fdatasync(fd) != 0)
+        problem = systemError(errno);
+    if (close(fd) != 0 && !problem)
+        problem = systemError(errno);
+    if (problem)
+        discard();
+    return problem;
+}
+
+std::optional<FileWriteError> AtomicFile::commit(WriteMode mode) {
+    using Kind = FileWriteError::Kind;
+    if (m_tempName.empty())
+        return FileWriteError{Kind::Failed, 0};
+    const std::string name = nameOf(m_file);
+    int error = 0;
+    const std::optional<struct stat> now = entryAt(m_folder, name, error);
+    if (now && !S_ISREG(now->st_mode)) {
+        discard();
+        return FileWriteError{Kind::NotAPlainFile, 0};
+    }
+    int result = 0;
+    if (mode == WriteMode::CreateNew) {
+        result = renameat2(m_folder, m_tempName.c_str(), m_folder, name.c_str(), RENAME_NOREPLACE);
+        // A file system without the exclusive rename: look, then rename.
+        if (result != 0 && errno == EINVAL) {
+            if (entryAt(m_folder, name, error)) {
+                discard();
+                return FileWriteError{Kind::AlreadyExists, EEXIST};
+            }
+            result = renameat(m_folder, m_tempName.c_str(), m_folder, name.c_str());
+        }
+    } else {
+        result = renameat(m_folder, m_tempName.c_str(), m_folder, name.c_str());
+    }
+    if (result != 0) {
+        const FileWriteError problem = systemError(errno);
+        discard();
+        return problem;
+    }
+    m_tempName.clear();
+    // The new name is on disk only once the folder is; some file systems cannot sync a
+    // folder, and the file is whole either way.
+    fsync(m_folder);
+    return std::nullopt;
+}
+
+std::optional<FileWriteError> writeFileAtomically(const std::filesystem::path& file,
+                                                  std::string_view bytes, WriteMode mode) {
+    AtomicFile atomic(file);
+    if (auto problem = atomic.write(bytes))
+        return problem;
+    return atomic.commit(mode);
+}
+
+std::u16string describeFileWriteError(const FileWriteError& error,
+                                      const std::filesystem::path& file) {
+    using Kind = FileWriteError::Kind;
+    const std::u16string head = u"Не удалось записать файл «" + displayPath(file) + u"»: ";
+    const std::u16string folder = displayPath(file.parent_path());
     switch (error.kind) {
-    case FileWriteError::Kind::ReadOnly:
-        return u"Не удалось записать файл " + file + u": в папку «" +
-               displayPath(error.path.parent_path()) +
-               u"» нельзя писать (нет прав на запись или диск только для чтения).";
-    case FileWriteError::Kind::NoSpace:
-        return u"Не удалось записать файл " + file + u": на диске не хватает места.";
-    case FileWriteError::Kind::NotRegular:
-        return u"Файл " + file +
-               u" — не обычный файл (ссылка, канал или папка), и через него ничего не "
-               u"записывается. Замените его обычным файлом.";
-    case FileWriteError::Kind::ChangedOnDisk:
-        return u"Файл " + file +
-               u" изменился на диске после того, как его открыли: его переписала другая "
-               u"программа. Чтобы не потерять те изменения, откройте папку заново.";
-    case FileWriteError::Kind::Other:
+    case Kind::NoFolder:
+        return head + u"папки «" + folder + u"» нет или это не папка.";
+    case Kind::NotAPlainFile:
+        return head + u"под этим именем уже есть папка, ссылка или устройство.";
+    case Kind::AlreadyExists:
+        return head + u"файл с таким именем уже есть.";
+    case Kind::NoPermission:
+        return head + u"нет права записи в папку «" + folder + u"».";
+    case Kind::DiskFull:
+        return head + u"на диске нет места.";
+    case Kind::Failed:
         break;
     }
-    return u"Не удалось записать файл " + file + u" (" + utf8ToUtf16(std::strerror(error.error)) +
-           u").";
-}
-
-std::filesystem::path backupPath(const std::filesystem::path& target) {
-    std::filesystem::path backup = target;
-    backup += ".bak";
-    return backup;
-}
-
-std::optional<FileWriteError> StagedFile::stage(const std::filesystem::path& target,
-                                                std::string_view bytes, StagedFile& staged) {
-    staged.discard();
-    if (auto error = checkReplaceable(target))
-        return error;
-    struct stat old {};
-    const bool replacing = ::lstat(target.c_str(), &old) == 0;
-    static std::mt19937 names{std::random_device{}()};
-    int fd = -1;
-    std::filesystem::path temporary;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = target.parent_path() /
-                    ("." + target.filename().string() + ".tmp" + std::to_string(names() % 1000000));
-        // O_EXCL and O_NOFOLLOW: a name someone else planted is never opened.
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return failure(target, errno);
-    }
-    if (fd < 0)
-        return failure(target, EEXIST);
-    staged.m_target = target;
-    staged.m_temporary = temporary;
-    int error = 0;
-    if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
-        error = errno;
-    if (error == 0 && !writeAll(fd, bytes))
-        error = errno;
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error != 0) {
-        staged.discard();
-        return failure(target, error);
-    }
-    return std::nullopt;
-}
-
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : m_target(std::move(other.m_target)), m_temporary(std::exchange(other.m_temporary, {})) {}
-
-StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
-    if (this != &other) {
-        discard();
-        m_target = std::move(other.m_target);
-        m_temporary = std::exchange(other.m_temporary, {});
-    }
-    return *this;
-}
-
-StagedFile::~StagedFile() {
-    discard();
-}
-
-std::optional<FileWriteError> StagedFile::commit() {
-    if (m_temporary.empty())
-        return FileWriteError{FileWriteError::Kind::Other, m_target, ENOENT};
-    // The name may have been taken by a link or FIFO since the file was staged.
-    if (auto error = checkReplaceable(m_target)) {
-        discard();
-        return error;
-    }
-    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
-        const int error = errno;
-        discard();
-        return failure(m_target, error);
-    }
-    m_temporary.clear();
-    syncFolder(m_target.parent_path());
-    return std::nullopt;
-}
-
-void StagedFile::discard() {
-    if (!m_temporary.empty())
-        ::unlink(m_temporary.c_str());
-    m_temporary.clear();
-}
-
-std::optional<FileWriteError> readRegularFile(const std::filesystem::path& path,
-                                              std::optional<std::string>& bytes) {
-    bytes.reset();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        return failure(path, errno);
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return FileWriteError{FileWriteError::Kind::NotRegular, path, 0};
-    }
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return failure(path, error);
-        }
-        if (got == 0)
-            break;
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    bytes = std::move(content);
-    return std::nullopt;
-}
-
-std::optional<FileWriteError> writeFileAtomically(const std::filesystem::path& target,
-                                                  std::string_view bytes, bool keepBackup) {
-    if (auto error = checkReplaceable(target))
-        return error;
-    StagedFile staged;
-    if (auto error = StagedFile::stage(target, bytes, staged))
-        return error;
-    if (keepBackup) {
-        std::optional<std::string> old;
-        if (auto error = readRegularFile(target, old))
-            return error;
-        if (old) {
-            StagedFile backup;
-            if (auto error = StagedFile::stage(backupPath(target), *old, backup))
-                return error;
-            if (auto error = backup.commit())
-                return error;
-        }
-    }
-    return staged.commit();
+    if (error.systemError == 0)
+        return head + u"ошибка системы.";
+    return head + u"ошибка системы (" + utf8ToUtf16(std::strerror(error.systemError)) + u").";
 }
 
 } // namespace vatro

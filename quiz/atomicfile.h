@@ -1,8 +1,7 @@
 #pragma once
-// Writing a file so that it is either the old file whole or the new file whole: the bytes go
-// to a temporary file of our own in the same folder, are flushed to disk and only then
-// renamed over the old file. A write never follows a symbolic link or opens a FIFO or
-// device that it did not make.
+// Writes a whole file so that a crash or a power loss leaves either the old file or the new
+// one on disk, never a torn one: a temporary file in the same folder, flushed to disk, then
+// renamed over the old name. A write never goes through a symlink, a FIFO or a device.
 
 #include <filesystem>
 #include <optional>
@@ -11,62 +10,53 @@
 
 namespace vatro {
 
-// Why a file could not be written.
 struct FileWriteError {
     enum class Kind {
-        ReadOnly,      // no right to write in the folder, or a read-only disk
-        NoSpace,       // the disk (or the user's quota) is full
-        NotRegular,    // the name is taken by a link, FIFO, device or folder
-        ChangedOnDisk, // the file is not what it was when it was read (set by callers)
-        Other,
+        NoFolder,      // the folder is missing, or is not a folder
+        NotAPlainFile, // the name is taken by a folder, a symlink, a FIFO or a device
+        AlreadyExists, // a new file was asked for and the name is taken
+        NoPermission,  // the folder or the file may not be written
+        DiskFull,      // no space or quota left
+        Failed,        // any other refusal of the system
     };
-    Kind kind = Kind::Other;
-    std::filesystem::path path;
-    int error = 0; // errno, when the system said why
+    Kind kind = Kind::Failed;
+    int systemError = 0; // errno, 0 when the check was our own
 };
 
-// One Russian sentence naming the file and what happened.
-std::u16string describeWriteError(const FileWriteError& error);
+enum class WriteMode {
+    Replace,   // the file is created or its old version replaced
+    CreateNew, // the file is created only when its name is free; nothing is ever replaced
+};
 
-// Where the previous version of a file is kept: "vatro.txt" → "vatro.txt.bak".
-std::filesystem::path backupPath(const std::filesystem::path& target);
-
-// A file written under a temporary name beside its target and flushed to disk, waiting to be
-// put in place. Removed again unless committed.
-class StagedFile {
+// One file being written. write() leaves the new contents on disk in a temporary file
+// beside the target; commit() gives them the target's name. An AtomicFile that is destroyed
+// without a commit removes its temporary file and leaves the target as it was.
+class AtomicFile {
 public:
-    // Writes and flushes the bytes; an error when the folder takes no file or the target's
-    // name is held by something that is not a regular file.
-    static std::optional<FileWriteError> stage(const std::filesystem::path& target,
-                                               std::string_view bytes, StagedFile& staged);
+    explicit AtomicFile(std::filesystem::path file);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
 
-    StagedFile() = default;
-    StagedFile(StagedFile&& other) noexcept;
-    StagedFile& operator=(StagedFile&& other) noexcept;
-    StagedFile(const StagedFile&) = delete;
-    StagedFile& operator=(const StagedFile&) = delete;
-    ~StagedFile();
-
-    // Renames the temporary file over the target and flushes the folder.
-    std::optional<FileWriteError> commit();
-    // Removes the temporary file (also done by the destructor).
-    void discard();
-
-    const std::filesystem::path& target() const { return m_target; }
+    std::optional<FileWriteError> write(std::string_view bytes);
+    std::optional<FileWriteError> commit(WriteMode mode = WriteMode::Replace);
 
 private:
-    std::filesystem::path m_target;
-    std::filesystem::path m_temporary;
+    void discard();
+
+    std::filesystem::path m_file;
+    std::string m_tempName; // in the target's folder; empty when none exists
+    int m_folder = -1;      // the open folder, so that a rename cannot land elsewhere
 };
 
-// The present bytes of a file about to be replaced, read without following a link or opening
-// a FIFO: nothing when there is no such file, an error when the name holds something else.
-std::optional<FileWriteError> readRegularFile(const std::filesystem::path& path,
-                                              std::optional<std::string>& bytes);
+// The whole write: temporary file, flush, rename (or exclusive link for CreateNew).
+std::optional<FileWriteError> writeFileAtomically(const std::filesystem::path& file,
+                                                  std::string_view bytes,
+                                                  WriteMode mode = WriteMode::Replace);
 
-// Stages and commits in one go. With keepBackup, the target's present bytes (when it
-// exists) are first put in place as backupPath(target), written the same way.
-std::optional<FileWriteError> writeFileAtomically(const std::filesystem::path& target,
-                                                  std::string_view bytes, bool keepBackup = false);
+// One Russian sentence naming the file and what went wrong, such as
+// "Не удалось записать файл «…»: на диске нет места."
+std::u16string describeFileWriteError(const FileWriteError& error,
+                                      const std::filesystem::path& file);
 
 } // namespace vatro

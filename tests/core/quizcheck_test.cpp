@@ -243,6 +243,24 @@ std::string quoted(const fs::path& path) {
     return "'" + path.string() + "'";
 }
 
+// "--fill-board": the board built from the answers, the old one kept, the folder checked.
+TEST(QuizCheckProgram, FillBoardBuildsTheBoardFromTheAnswersAndChecksTheFolder) {
+    QuizFolder folder;
+    writeGoodQuiz(folder);
+    folder.writeLetters(lettersOf(u"ОМ"));
+    std::string output;
+    const std::string program = quoted(VATRO_CHECK_PROGRAM) + " --fill-board --seed 5 ";
+    EXPECT_EQ(runCommand(program + quoted(folder.path()), output), 0) << output;
+    EXPECT_NE(output.find("зерно 5"), std::string::npos) << output;
+    EXPECT_NE(output.find("ошибок нет"), std::string::npos) << output;
+    EXPECT_TRUE(fs::exists(folder.path() / "vatro.txt.bak"));
+    EXPECT_EQ(runCommand(quoted(VATRO_CHECK_PROGRAM) + " --fill-board --seed пять " +
+                             quoted(folder.path()),
+                         output),
+              2)
+        << output;
+}
+
 // The installed program: the report on stdout in UTF-8, the verdict in the exit status.
 TEST(QuizCheckProgram, ExitsWithZeroOneOrTwoAsTheFolderDeserves) {
     std::string output;
