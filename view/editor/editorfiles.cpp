@@ -3,6 +3,7 @@
 #include "editorwindow.h"
 
 #include "pairsmodel.h"
+#include "qttext.h"
 #include "quiz/textcodec.h"
 
 #include <QAbstractButton>
@@ -22,10 +23,6 @@ using editor::QuizPart;
 using editor::SaveOutcome;
 
 namespace {
-
-QString qt(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 // A question with buttons of its own; the index of the button chosen, or the last one
 // (which is the way back) when the box was closed.

@@ -5,6 +5,7 @@
 #include "boardmodel.h"
 #include "editorlooks.h"
 #include "pairsmodel.h"
+#include "qttext.h"
 #include "quiz/textcodec.h"
 
 #include <QAction>
@@ -20,10 +21,6 @@ namespace vatro {
 using editor::QuizPart;
 
 namespace {
-
-QString qt(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 QString findingText(const Finding& finding) {
     QString place = QString::fromStdString(finding.file);

@@ -2,6 +2,7 @@
 
 #include "editor/answerwarnings.h"
 #include "editorlooks.h"
+#include "qttext.h"
 
 #include <QFont>
 
@@ -10,10 +11,6 @@ namespace vatro {
 using editor::Side;
 
 namespace {
-
-QString qt(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 // The warnings of an answer, one a line, and what the file holds when the cell shows it
 // otherwise.
