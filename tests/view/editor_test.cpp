@@ -234,6 +234,42 @@ TEST_F(EditorTest, TablesShowTheDocumentAndAFindingSelectsItsRecord) {
     picture(editor, "editor.png");
 }
 
+// A new quiz from an empty folder, with nothing but the editor: two pairs, a board built
+// for them, a help line; the game started on that folder plays it.
+TEST_F(EditorTest, ANewQuizFromAnEmptyFolderIsPlayedByTheGame) {
+    QuizFolder empty;
+    EditorWindow& editor = *new EditorWindow;
+    ASSERT_EQ(editor.openFolder(empty.path()), u"");
+    editor.show();
+    activate(editor);
+    EXPECT_TRUE(editor.windowTitle().endsWith(QStringLiteral("[*] — Редактор викторины Ватро")));
+    for (const auto& [question, answer] :
+         {std::pair(QStringLiteral("Единица силы тока?"), QStringLiteral("АМПЕР")),
+          std::pair(QStringLiteral("Единица заряда?"), QStringLiteral("КУЛОН"))}) {
+        keys(QKeySequence(Qt::CTRL | Qt::Key_Return));
+        type(question);
+        keys(Qt::Key_Tab);
+        type(answer);
+        keys(Qt::Key_Return);
+    }
+    keys(QKeySequence(Qt::CTRL | Qt::Key_B));
+    keys(QKeySequence(Qt::ALT | Qt::Key_3));
+    type(QStringLiteral("Удачи!"));
+    keys(QKeySequence::Save);
+    EXPECT_FALSE(editor.isWindowModified());
+    for (const char* name : {"vatro.txt", "vatroo.txt", "vatrov.txt", "Справка1.txt"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(empty.path() / pathFromUtf8(name))) << name;
+
+    host.folder = empty.path();
+    play(&Form1::Command8); // "Игра2"
+    EXPECT_EQ(form().QuestionCount, 2);
+    form().Command2.click();
+    EXPECT_NE(screen().find("Единица заряда?"), std::string::npos) << screen();
+    spell(u"КУЛОН");
+    pressGrid1(mouse::Middle);
+    EXPECT_NE(screen().find("ВЕРНО"), std::string::npos) << screen();
+}
+
 // Closing the game asks the editor about its unsaved changes; kept open, the editor stays
 // while the game's windows close.
 TEST_F(EditorTest, TheGamesExitAsksTheEditorFirst) {

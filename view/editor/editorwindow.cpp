@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 
@@ -123,8 +124,12 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 EditorWindow::~EditorWindow() {
-    // The document outlives the models only by a moment: no more news from it.
+    // The tables read the document, which goes before the window's children do: they go
+    // first, and the document tells no one of anything any more.
     m_document.changed = nullptr;
+    delete takeCentralWidget();
+    delete m_pairsModel;
+    delete m_boardModel;
 }
 
 QWidget* EditorWindow::buildPairsPanel() {
@@ -232,6 +237,8 @@ QWidget* EditorWindow::buildFindingsPanel() {
     m_findings->setObjectName(QStringLiteral("findings"));
     m_findings->setWordWrap(true);
     m_findings->setAlternatingRowColors(true);
+    const int iconSize = m_findings->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_findings->setIconSize(QSize(iconSize, iconSize));
     m_findings->setToolTip(QStringLiteral("Enter или щелчок по замечанию показывает место, "
                                           "о котором оно."));
     connect(m_findings, &QListWidget::itemActivated, this,
