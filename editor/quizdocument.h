@@ -60,8 +60,8 @@ struct SaveOutcome {
     Status status = Status::Failed;
     std::vector<QuizPart> written;
     std::vector<LackingCharacters> lacking;
-    // Russian: what was saved (and that the game plays it at the next "Сброс", "Новый
-    // игрок" or mode button), or what went wrong.
+    // Russian, for the status line: what was saved and when the game reads each file again
+    // ("Сброс", "Новый игрок", a mode button, a new start), or what went wrong.
     std::u16string message;
     bool ok() const { return status == Status::Saved || status == Status::NothingToSave; }
 };
@@ -143,8 +143,8 @@ public:
     // writer's problems; the encoding as choice says for characters Windows-1251 lacks.
     WrittenFile fileBytes(QuizPart part, LackingChoice choice = LackingChoice::Ask) const;
     // Ctrl+S: writes the changed files only, each atomically in its encoding, keeping the
-    // previous version as ИМЯ.bak; either every changed file is written or none. Refuses a
-    // file that changed on disk since it was read.
+    // previous version as ИМЯ.bak (vatro.txt.bak); either every changed file is written or
+    // none. Refuses a file that changed on disk since it was read.
     SaveOutcome save(LackingChoice choice = LackingChoice::Ask);
 
 private:

@@ -5,6 +5,7 @@
 #include "editor/quizdocument.h"
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
+#include "support/hostilequiz.h"
 
 #include <fstream>
 #include <iterator>
@@ -114,6 +115,30 @@ TEST_F(EditorFindings, FillBoardRewritesTheBoardWithABakAndTheSeedRebuildsIt) {
     EXPECT_EQ(refused.text, u"Ответам нужно 357 букв, а на табло 340 клеток: сократите ответы "
                             u"на 17 букв. Табло не изменено.\n");
     EXPECT_EQ(bytesOf(quiz.path() / "vatro.txt"), built);
+}
+
+// Every folder a teacher might hand the game by mistake: the editor opens it (or says why
+// not), finds what vatro-check finds, writes nothing unasked, and can still build and save.
+TEST(EditorOnHostileFolders, FindWhatTheCheckerFindsAndSaveOnlyWhatWasChanged) {
+    for (const HostileQuiz& hostile : hostileQuizzes()) {
+        SCOPED_TRACE(hostile.name);
+        QuizFolder quiz;
+        writeGoodQuiz(quiz);
+        hostile.build(quiz);
+        editor::QuizDocument doc;
+        const editor::OpenOutcome opened = doc.open(quiz.path());
+        if (!opened.ok) {
+            EXPECT_NE(opened.message.find(utf8ToUtf16(hostile.file)), std::u16string::npos)
+                << utf8(opened.message);
+            continue;
+        }
+        EXPECT_EQ(texts(findingsOf(editor::liveFindings(doc))),
+                  texts(checkQuizFolder(quiz.path()).findings));
+        EXPECT_EQ(doc.save().status, editor::SaveOutcome::Status::NothingToSave);
+        doc.buildBoard(1);
+        doc.save(editor::LackingChoice::UseUtf8);
+        EXPECT_TRUE(editor::QuizDocument().open(quiz.path()).ok);
+    }
 }
 
 } // namespace
