@@ -1,6 +1,5 @@
 // The quiz editor's window: opened from the game's "Редактор", driven from the keyboard,
-// saving what a new game then plays, asking before unsaved changes are lost, and showing
-// in its tables what the document holds.
+// saving what a new game then plays, and showing in its tables what the document holds.
 #include "editortest.h"
 
 #include "editor/quizdocument.h"
@@ -138,52 +137,6 @@ TEST_F(EditorTest, KeyboardAloneMakesAPairBuildsItsBoardAndSaves) {
     EXPECT_NE(screen().find("ВЕРНО"), std::string::npos) << screen();
 }
 
-// Closing with unsaved changes asks "Сохранить изменения?": "Отмена" keeps the window and
-// the changes, "Не сохранять" closes and leaves the files, "Сохранить" writes them first.
-TEST_F(EditorTest, ClosingWithUnsavedChangesAsksFirst) {
-    startViews();
-    EditorWindow* editor = &chooseEditorInMenu();
-    const std::string answers = fileBytes("vatroo.txt");
-    editor->document().setText(0, editor::Side::Answer, u"ОММ");
-    settle();
-    EXPECT_TRUE(editor->isWindowModified());
-    EXPECT_TRUE(editor->windowTitle().contains(QStringLiteral("[*]")));
-
-    answerQuestions({QStringLiteral("Отмена")});
-    EXPECT_FALSE(editor->close());
-    EXPECT_EQ(asked, QStringList{QStringLiteral("Сохранить изменения?")});
-    EXPECT_TRUE(editor->isVisible() && editor->document().isModified());
-
-    answerQuestions({QStringLiteral("Не сохранять")});
-    EXPECT_TRUE(editor->close());
-    settle();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(openEditor(), nullptr);
-    EXPECT_EQ(fileBytes("vatroo.txt"), answers);
-
-    editor = &chooseEditorInMenu();
-    editor->document().setText(0, editor::Side::Answer, u"ОММ");
-    answerQuestions({QStringLiteral("Сохранить")});
-    EXPECT_TRUE(editor->close());
-    EXPECT_EQ(asked.size(), 3);
-    EXPECT_NE(fileBytes("vatroo.txt").find("\xCE\xCC\xCC"), std::string::npos);
-}
-
-// A text with a character Windows-1251 lacks is saved only after the teacher chose: UTF-8
-// keeps it; a double quote is offered as «ёлочки».
-TEST_F(EditorTest, SavingAsksForUtf8AndForGuillemets) {
-    startViews();
-    EditorWindow& editor = chooseEditorInMenu();
-    editor.document().setText(2, editor::Side::Question, u"Ток — это \"поток\" зарядов ≈?");
-    answerQuestions({QStringLiteral("Сохранить в UTF-8"), QStringLiteral("Заменить на «ёлочки»")});
-    EXPECT_TRUE(editor.save());
-    EXPECT_EQ(asked, QStringList({QStringLiteral("В кодировке Windows-1251 нет некоторых знаков "
-                                                 "текста."),
-                                  QStringLiteral("Заменить прямые кавычки на «ёлочки»?")}));
-    EXPECT_EQ(editor.document().content().questions.at(2), u"Ток — это «поток» зарядов ≈?");
-    EXPECT_NE(fileBytes("vatrov.txt").find("«поток» зарядов ≈?"), std::string::npos);
-}
-
 // What the tables show is what the document holds: answers in the board's capitals with a
 // warning (the file keeps the small letters), a pair without its question marked, the
 // board's cells, the counts, and a finding that takes the cursor to its record.
@@ -268,20 +221,6 @@ TEST_F(EditorTest, ANewQuizFromAnEmptyFolderIsPlayedByTheGame) {
     spell(u"КУЛОН");
     pressGrid1(mouse::Middle);
     EXPECT_NE(screen().find("ВЕРНО"), std::string::npos) << screen();
-}
-
-// Closing the game asks the editor about its unsaved changes; kept open, the editor stays
-// while the game's windows close.
-TEST_F(EditorTest, TheGamesExitAsksTheEditorFirst) {
-    startViews();
-    EditorWindow& editor = chooseEditorInMenu();
-    editor.document().setText(0, editor::Side::Answer, u"ОММ");
-    answerQuestions({QStringLiteral("Отмена")});
-    mainView().close();
-    settle();
-    EXPECT_EQ(asked, QStringList{QStringLiteral("Сохранить изменения?")});
-    EXPECT_TRUE(editor.isVisible() && editor.document().isModified());
-    EXPECT_FALSE(mainView().isVisible());
 }
 
 } // namespace
