@@ -147,6 +147,7 @@ public:
     void Command4_Click(); // "Справка"
     void Ватро2_Click();   // menu "Справка"
     void Ватро3_Click();   // menu "Об авторах"
+    void Ватро4_Click();   // menu "Редактор"
     void Form_Resize();
     void Form_Click();
 

@@ -49,6 +49,10 @@ public:
     virtual std::vector<std::filesystem::path> journalFolders() { return {}; }
     // The local date and time now, which names a journal file.
     virtual LocalDateTime localDateTime() { return {}; }
+
+    // Opens the teacher's quiz editor on the folder, beside the game, without waiting for
+    // it; the game goes on as it was.
+    virtual void openEditor(const std::filesystem::path& folder) = 0;
 };
 
 } // namespace vatro

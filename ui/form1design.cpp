@@ -144,7 +144,7 @@ void Form1::wireEvents() {
     Ватро123.Click = [this] { Ватро123_Click(); };
     Ватро2.Click = [this] { Ватро2_Click(); };
     Ватро3.Click = [this] { Ватро3_Click(); };
-    // "Редактор" has no handler: choosing it does nothing.
+    Ватро4.Click = [this] { Ватро4_Click(); };
 }
 
 } // namespace vatro

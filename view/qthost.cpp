@@ -1,6 +1,7 @@
 #include "qthost.h"
 
 #include "eventguard.h"
+#include "view/editor/openeditor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,8 +67,8 @@ void QtHost::showError(const std::u16string& message) {
 }
 
 void QtHost::endProgram() {
-    QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    // An editor with unsaved changes asks first.
+    endProgramAfterEditors();
 }
 
 std::optional<std::filesystem::path> QtHost::quizFolder() {
@@ -97,6 +98,10 @@ LocalDateTime QtHost::localDateTime() {
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+void QtHost::openEditor(const std::filesystem::path& folder) {
+    openEditorWindow(folder);
 }
 
 } // namespace vatro

@@ -23,6 +23,8 @@ public:
     // ~/Ватро/Журнал, then Журнал in the game's folder of the XDG data home.
     std::vector<std::filesystem::path> journalFolders() override;
     LocalDateTime localDateTime() override;
+    // The editor's own window, beside the game's.
+    void openEditor(const std::filesystem::path& folder) override;
 
 private:
     std::mt19937_64 m_generator;

@@ -3,6 +3,7 @@
 #include "eventguard.h"
 #include "game/form1.h"
 #include "pictures.h"
+#include "view/editor/openeditor.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -154,7 +155,7 @@ void ViewManager::endProgram() {
     stopClock();
     for (const auto& [model, view] : m_secondary)
         view->hide();
-    QCoreApplication::exit(0);
+    endProgramAfterEditors();
 }
 
 } // namespace vatro

@@ -78,7 +78,8 @@ TEST_F(Windows, HelpClosedWithItsOwnButtonComesBackAsNew) {
     EXPECT_EQ(look(help().surface), Instructions);
 }
 
-// Five lines beside the portrait and three below it, printed once; "Редактор" does nothing.
+// Five lines beside the portrait and three below it, printed once; "Редактор" opens the
+// editor on the game's folder and changes nothing in the game.
 TEST_F(Windows, CreditsShowEightBlueLinesBesideAndBelowThePortrait) {
     Form1& f = start();
     f.Ватро3.click();
@@ -106,6 +107,8 @@ TEST_F(Windows, CreditsShowEightBlueLinesBesideAndBelowThePortrait) {
     f.Ватро4.click();
     EXPECT_EQ(screen(), "");
     EXPECT_FALSE(f.Form2.Visible());
+    EXPECT_EQ(host.editorOpenings, 1);
+    EXPECT_EQ(host.editorFolder, quiz.path());
 }
 
 } // namespace

@@ -27,6 +27,12 @@ public:
     std::vector<std::filesystem::path> journalFolders() override { return journal; }
     // The date below, at the time of day of the hand-set clock.
     LocalDateTime localDateTime() override;
+    void openEditor(const std::filesystem::path& f) override {
+        ++editorOpenings;
+        editorFolder = f;
+        if (whenEditorOpens)
+            whenEditorOpens(f);
+    }
 
     // Moves the clock on, in seconds; it wraps at midnight as a real clock does.
     void advance(double seconds);
@@ -44,6 +50,9 @@ public:
     int endRequests = 0;
     std::vector<std::filesystem::path> journal; // none: the game keeps no journal
     LocalDateTime date{2026, 12, 8};
+    int editorOpenings = 0;
+    std::filesystem::path editorFolder;                                // of the last opening
+    std::function<void(const std::filesystem::path&)> whenEditorOpens; // a real editor, say
 };
 
 } // namespace vatro::testing

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "editor/livefindings.h"
+#include "editor/quizdocument.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <filesystem>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace vatro {
+
+class BoardModel;
+class PairsModel;
+
+// The teacher's quiz editor: the pairs, the letter board and the help text of one quiz
+// folder, the checker's findings on them as she types, and the files saved as the game
+// reads them. A humble view on editor::QuizDocument: every edit is a call on the document,
+// and the window shows what the document then holds.
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit EditorWindow(QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    // Opens the quiz of the folder (a folder without quiz files starts a new quiz there).
+    // On failure the window keeps what it had and the Russian reason is returned.
+    std::u16string openFolder(const std::filesystem::path& folder);
+
+    // Ctrl+S, with the questions a save may need; true when everything is saved.
+    bool save();
+
+    editor::QuizDocument& document() { return m_document; }
+    // The lines of the help file the game's help window shows at its designed size.
+    static int helpWindowLines();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building (editorwindow.cpp).
+    QWidget* buildPairsPanel();
+    QWidget* buildBoardPanel();
+    QWidget* buildHelpPanel();
+    QWidget* buildFindingsPanel();
+    // Menus and commands (editoractions.cpp).
+    void buildActions();
+    void insertPairAt(int row);
+    void deleteChosenPairs();
+    void movePair(int by);
+    void buildBoard();
+    int currentPairRow() const;
+    void choosePair(int row, int column);
+    // Folders and saving (editorfiles.cpp).
+    void chooseFolderToOpen();
+    void chooseFolderToCreate();
+    bool maybeSave();
+    bool saveWith(editor::LackingChoice choice);
+    // Showing the document (editorstatus.cpp).
+    void documentChanged(editor::QuizPart part);
+    void showHelpText();
+    void refreshStatus();
+    void refreshFindings();
+    void refreshCounts();
+    void refreshBoardSummary();
+    void refreshHelpCount();
+    void refreshTitle();
+    void chooseFinding(int row);
+
+    editor::QuizDocument m_document;
+    PairsModel* m_pairsModel = nullptr;
+    BoardModel* m_boardModel = nullptr;
+    QTableView* m_pairs = nullptr;
+    QTableView* m_board = nullptr;
+    QPlainTextEdit* m_help = nullptr;
+    QListWidget* m_findings = nullptr;
+    QLabel* m_pairCounts = nullptr;
+    QLabel* m_boardSummary = nullptr;
+    QLabel* m_helpCount = nullptr;
+    QLabel* m_findingsTitle = nullptr;
+    QSpinBox* m_seed = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_addPair = nullptr;
+    QAction* m_insertPair = nullptr;
+    QAction* m_deletePair = nullptr;
+    QAction* m_moveUp = nullptr;
+    QAction* m_moveDown = nullptr;
+    std::vector<editor::EditorFinding> m_shownFindings;
+    // The help text is being set from the document, not typed.
+    bool m_showingHelp = false;
+    // Findings and counts follow the document once per burst of changes.
+    QTimer m_statusTimer;
+};
+
+} // namespace vatro
