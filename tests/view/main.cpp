@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -11,6 +12,14 @@
 int main(int argc, char* argv[]) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The real host keeps its class journal in the home folder: the tests' players go to a
+    // home of their own, never into the tester's.
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 2;
+    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME",
+           (home.path() + QStringLiteral("/.local/share")).toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
     QApplication::setCursorFlashTime(0); // a text cursor shows as it is drawn, never blinking
