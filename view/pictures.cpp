@@ -1,16 +1,10 @@
 #include "pictures.h"
 
 #include <QDir>
-#include <QIconEngine>
-#include <QPainter>
 #include <QThreadPool>
 
-#include <algorithm>
 #include <cmath>
-#include <map>
 #include <memory>
-#include <utility>
-#include <vector>
 
 namespace vatro {
 
@@ -70,61 +64,20 @@ QImage PendingPicture::take(const std::string& name, qreal devicePixelRatio) {
     return pictureImage(name, devicePixelRatio);
 }
 
-namespace {
-
-// The drawings of an icon, each decoded only when a title bar or task bar first asks for a
-// size: an icon set on a window that never shows, or on a screen without title bars, costs
-// nothing.
-class DrawnIconEngine : public QIconEngine {
-public:
-    explicit DrawnIconEngine(const std::string& name) : m_stem(drawnStem(name)) {
-        const QString prefix = m_stem + QLatin1Char('-');
-        const QStringList files =
-            QDir(DrawnFolder).entryList({prefix + QStringLiteral("*.png")}, QDir::Files);
-        // "icon-32.png" is drawn 32 pixels square.
-        for (const QString& file : files) {
-            if (const int side = file.mid(prefix.size()).chopped(4).toInt(); side > 0)
-                m_sides.push_back(side);
-        }
-        std::sort(m_sides.begin(), m_sides.end());
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const int side : m_sides)
-            sizes.push_back(QSize(side, side));
-        return sizes;
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        if (size.isEmpty() || m_sides.empty())
-            return {};
-        // The smallest drawing that is large enough, else the largest.
-        const int wanted = std::max(size.width(), size.height());
-        const auto fits = std::lower_bound(m_sides.begin(), m_sides.end(), wanted);
-        const int side = fits == m_sides.end() ? m_sides.back() : *fits;
-        QPixmap& drawn = m_drawn[side];
-        if (drawn.isNull())
-            drawn = QPixmap(DrawnFolder + m_stem + QStringLiteral("-%1.png").arg(side));
-        return side == wanted ? drawn
-                              : drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
-    QString key() const override { return QStringLiteral("vatro-drawn"); }
-
-private:
-    QString m_stem;
-    std::vector<int> m_sides;
-    std::map<int, QPixmap> m_drawn;
-};
-
-} // namespace
-
+// Each drawing is added with its size, so Qt decodes it only when a title bar or task bar
+// first asks for that size: an icon on a window that never shows costs nothing.
 QIcon pictureIcon(const std::string& name) {
-    return name.empty() ? QIcon() : QIcon(new DrawnIconEngine(name));
+    if (name.empty())
+        return {};
+    const QString prefix = drawnStem(name) + QLatin1Char('-');
+    QIcon icon;
+    // "icon-32.png" is drawn 32 pixels square.
+    for (const QString& file :
+         QDir(DrawnFolder).entryList({prefix + QStringLiteral("*.png")}, QDir::Files)) {
+        if (const int side = file.mid(prefix.size()).chopped(4).toInt(); side > 0)
+            icon.addFile(DrawnFolder + file, QSize(side, side));
+    }
+    return icon;
 }
 
 QIcon blankIcon() {
