@@ -99,7 +99,7 @@ TEST_F(LostFolder, RenamedFolderGoesOnWorking) {
 }
 
 // Started in a folder that no longer exists, the game says so and exits with status 1, and
-// the checker, which reads the same folder, says so too and exits with 2.
+// the checker and the editor, which read the same folder, say so too.
 TEST_F(LostFolder, GameStartedInAVanishedFolderSaysSoAndExitsWithOne) {
     fs::remove_all(quiz.path());
     QProcess check;
@@ -120,6 +120,16 @@ TEST_F(LostFolder, GameStartedInAVanishedFolderSaysSoAndExitsWithOne) {
     EXPECT_EQ(game.exitCode(), 1) << said.toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("Папки, из которой запущена игра, больше нет")))
         << said.toStdString();
+
+    QProcess editor;
+    editor.setProcessEnvironment(environment);
+    editor.start(QStringLiteral(VATRO_EDIT_PROGRAM), {});
+    ASSERT_TRUE(editor.waitForFinished(30000));
+    const QString told = QString::fromUtf8(editor.readAllStandardError());
+    EXPECT_EQ(editor.exitStatus(), QProcess::NormalExit) << told.toStdString();
+    EXPECT_EQ(editor.exitCode(), 1) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Папки, из которой запущен редактор, больше нет")))
+        << told.toStdString();
 }
 
 // An exception no rule of the game foresaw, here from a host whose name box fails, is shown

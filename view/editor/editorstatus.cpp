@@ -2,6 +2,8 @@
 // against capacity, what the board lacks and holds spare, the help text and the title.
 #include "editorwindow.h"
 
+#include "ui/helpwindow.h"
+
 #include "boardmodel.h"
 #include "editorlooks.h"
 #include "pairsmodel.h"
@@ -141,7 +143,7 @@ void EditorWindow::refreshBoardSummary() {
 
 void EditorWindow::refreshHelpCount() {
     const int lines = static_cast<int>(m_document.content().help.size());
-    const int shown = helpWindowLines();
+    const int shown = static_cast<int>(HelpWindowLines);
     QString text = QStringLiteral("строк: %1 · окно справки показывает %2").arg(lines).arg(shown);
     if (lines > shown)
         text = QStringLiteral("<span style=\"color:#b00020\">%1, остальные ученик не увидит</span>")

@@ -1,17 +1,13 @@
 #include "editorwindow.h"
 
-#include "ui/helpwindow.h"
-
 #include "boardmodel.h"
 #include "boardview.h"
 #include "pairsmodel.h"
 #include "view/fontmap.h"
-#include "view/twips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,7 +23,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vatro {
 
@@ -71,10 +66,6 @@ QHBoxLayout* headerRow(QLabel* title, std::initializer_list<QWidget*> beside) {
 }
 
 } // namespace
-
-int EditorWindow::helpWindowLines() {
-    return static_cast<int>(HelpWindowLines);
-}
 
 EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("editor"));

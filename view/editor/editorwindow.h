@@ -40,8 +40,6 @@ public:
     bool save();
 
     editor::QuizDocument& document() { return m_document; }
-    // The lines of the help file the game's help window shows at its designed size.
-    static int helpWindowLines();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

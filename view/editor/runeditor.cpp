@@ -2,14 +2,14 @@
 
 #include "editorwindow.h"
 #include "quiz/textcodec.h"
+#include "view/eventguard.h"
 #include "view/viewmanager.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 
 #include <filesystem>
-#include <iostream>
+#include <system_error>
 
 namespace vatro {
 
@@ -25,15 +25,20 @@ int runEditor(int argc, char** argv) {
                                   QStringLiteral("Папка викторины (по умолчанию — текущая)."));
     options.process(app);
     const QStringList folders = options.positionalArguments();
+    // The working folder may have been deleted under the terminal: that is told, not thrown.
+    std::error_code lost;
     const std::filesystem::path folder = folders.isEmpty()
-                                             ? std::filesystem::current_path()
+                                             ? std::filesystem::current_path(lost)
                                              : pathFromUtf8(folders.first().toStdString());
+    if (lost) {
+        showProblem(u"Папки, из которой запущен редактор, больше нет (её удалили или заменили "
+                    u"новой), или к ней нет доступа.\nНазовите папку викторины: vatro-edit ПАПКА.");
+        return 1;
+    }
 
     auto* window = new EditorWindow;
     if (const std::u16string failed = window->openFolder(folder); !failed.empty()) {
-        std::cerr << utf16ToUtf8(failed) << std::endl;
-        QMessageBox::critical(nullptr, QStringLiteral("Редактор викторины"),
-                              QString::fromStdU16String(failed));
+        showProblem(failed);
         delete window;
         return 1;
     }
