@@ -37,10 +37,11 @@ struct Staged {
 
 // Puts a file back as it was after its new version was already in place.
 void restore(const std::filesystem::path& path, const FileOnDisk& old) {
+    std::error_code ignored; // a rollback that fails too leaves the new file: nothing better
     if (old.exists)
         writeFileAtomically(path, old.bytes);
     else
-        std::filesystem::remove(path);
+        std::filesystem::remove(path, ignored);
 }
 
 std::u16string changedOnDisk(QuizPart part, DiskFile::Status now) {

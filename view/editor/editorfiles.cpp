@@ -49,23 +49,13 @@ QString fileName(QuizPart part) {
     return QString::fromUtf8(editor::fileInfo(part).name);
 }
 
-bool holdsAnyQuizFile(const std::filesystem::path& folder) {
-    std::error_code error;
-    for (QuizPart part : editor::AllParts) {
-        if (std::filesystem::exists(std::filesystem::symlink_status(
-                folder / pathFromUtf8(editor::fileInfo(part).name), error)))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 std::u16string EditorWindow::openFolder(const std::filesystem::path& folder) {
     // A folder with no quiz file is where a new quiz begins: its files are written at the
     // first save.
     const editor::OpenOutcome outcome =
-        holdsAnyQuizFile(folder) ? m_document.open(folder) : m_document.create(folder);
+        editor::holdsQuiz(folder) ? m_document.open(folder) : m_document.create(folder);
     if (!outcome.ok)
         return outcome.message;
     m_seed->setValue(static_cast<int>(editor::newBoardSeed()));
