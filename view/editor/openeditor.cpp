@@ -1,9 +1,9 @@
 #include "openeditor.h"
 
 #include "editorwindow.h"
+#include "view/eventguard.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
 
 #include <vector>
@@ -34,8 +34,7 @@ EditorWindow* openEditorWindow(const std::filesystem::path& folder) {
     auto* window = new EditorWindow;
     if (const std::u16string failed = window->openFolder(folder); !failed.empty()) {
         delete window;
-        QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Редактор викторины"),
-                             QString::fromStdU16String(failed));
+        showProblem(failed);
         return nullptr;
     }
     editors().emplace_back(window);
