@@ -4,6 +4,7 @@
 
 #include "boardmodel.h"
 #include "pairsmodel.h"
+#include "view/journal/openjournal.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -37,6 +38,10 @@ void EditorWindow::buildActions() {
             &QAction::triggered, this, [this] { chooseFolderToOpen(); });
     connect(menuAction(file, QStringLiteral("Сохранить"), {QKeySequence::Save}),
             &QAction::triggered, this, [this] { save(); });
+    file->addSeparator();
+    // Every machine's results of a lesson, from the journal folders of this computer.
+    connect(menuAction(file, QStringLiteral("Журнал класса…"), {}), &QAction::triggered, this,
+            [] { openJournalWindow(); });
     file->addSeparator();
     connect(menuAction(file, QStringLiteral("Закрыть"), {QKeySequence::Close}), &QAction::triggered,
             this, &QWidget::close);
