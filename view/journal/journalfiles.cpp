@@ -59,8 +59,10 @@ QString JournalWindow::lessonFileName(const char* extension) const {
     char name[64];
     std::snprintf(name, sizeof name, "Урок %04d-%02d-%02d %02d-%02d.%s", at.year, at.month, at.day,
                   at.hour, at.minute, extension);
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(QString::fromUtf8(name));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder(!documents.isEmpty() && QDir(documents).exists() ? documents
+                                                                       : QDir::homePath());
+    return folder.filePath(QString::fromUtf8(name));
 }
 
 void JournalWindow::chooseFolder() {
@@ -79,18 +81,25 @@ std::u16string JournalWindow::saveTable(const std::filesystem::path& file) const
 }
 
 void JournalWindow::chooseFileToSave() {
+    saveChosen(QStringLiteral("Сохранить таблицу урока"), "csv", QStringLiteral("Таблица (*.csv)"),
+               QStringLiteral("Таблица сохранена: "),
+               [this](const std::filesystem::path& file) { return saveTable(file); });
+}
+
+void JournalWindow::saveChosen(
+    const QString& title, const char* extension, const QString& filter, const QString& done,
+    const std::function<std::u16string(const std::filesystem::path&)>& save) {
     if (m_shown < 0)
         return;
     const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить таблицу урока"),
-                                     lessonFileName("csv"), QStringLiteral("Таблица (*.csv)"));
+        QFileDialog::getSaveFileName(this, title, lessonFileName(extension), filter);
     if (file.isEmpty())
         return;
-    if (const std::u16string failed = saveTable(chosenPath(file)); !failed.empty()) {
+    if (const std::u16string failed = save(chosenPath(file)); !failed.empty()) {
         QMessageBox::warning(this, windowTitle(), qt(failed));
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Таблица сохранена: ") + file, 10000);
+    statusBar()->showMessage(done + file, 10000);
 }
 
 std::u16string JournalWindow::savePdf(const std::filesystem::path& file) const {
@@ -117,18 +126,9 @@ std::u16string JournalWindow::savePdf(const std::filesystem::path& file) const {
 }
 
 void JournalWindow::choosePdfToSave() {
-    if (m_shown < 0)
-        return;
-    const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить для печати в PDF"),
-                                     lessonFileName("pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (file.isEmpty())
-        return;
-    if (const std::u16string failed = savePdf(chosenPath(file)); !failed.empty()) {
-        QMessageBox::warning(this, windowTitle(), qt(failed));
-        return;
-    }
-    statusBar()->showMessage(QStringLiteral("PDF сохранён: ") + file, 10000);
+    saveChosen(QStringLiteral("Сохранить для печати в PDF"), "pdf", QStringLiteral("PDF (*.pdf)"),
+               QStringLiteral("PDF сохранён: "),
+               [this](const std::filesystem::path& file) { return savePdf(file); });
 }
 
 void JournalWindow::print() {

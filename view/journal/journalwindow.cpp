@@ -81,6 +81,7 @@ JournalWindow::JournalWindow(QWidget* parent) : QMainWindow(parent) {
     m_tableView->setAlternatingRowColors(true);
     m_tableView->setWordWrap(false);
     m_tableView->verticalHeader()->hide();
+    m_tableView->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * 3 / 2);
     m_tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tableView->horizontalHeader()->setStretchLastSection(true);
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 class QActionGroup;
@@ -53,6 +54,10 @@ private:
     void buildActions();
     void showLesson(int lessonIndex);
     void chooseFileToSave();
+    // Asks for a file to save the lesson in, named for the lesson, and saves it there.
+    void saveChosen(const QString& title, const char* extension, const QString& filter,
+                    const QString& done,
+                    const std::function<std::u16string(const std::filesystem::path&)>& save);
     void print();
     void choosePdfToSave();
     void chooseFolder();

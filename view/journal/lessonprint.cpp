@@ -68,6 +68,7 @@ bool printLesson(QPagedPaintDevice& device, const PrintedLesson& lesson) {
     if (total > page.width()) {
         for (qreal& width : widths)
             width *= page.width() / total;
+        total = page.width();
     }
 
     const qreal titleHeight = QFontMetricsF(heading, &device).lineSpacing() * 1.3;
@@ -103,7 +104,7 @@ bool printLesson(QPagedPaintDevice& device, const PrintedLesson& lesson) {
             y += chartHeight + line;
         }
         // The header, on every page.
-        painter.fillRect(QRectF(0, y, page.width(), rowHeight), QColor(230, 230, 230));
+        painter.fillRect(QRectF(0, y, total, rowHeight), QColor(230, 230, 230));
         painter.setFont(bold);
         qreal x = 0;
         for (int c = 0; c < columns; ++c) {
