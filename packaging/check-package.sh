@@ -24,6 +24,7 @@ for entry in "$root"/usr/share/applications/*.desktop; do
     said=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate failed"
     [[ -z "$said" ]] || fail "desktop-file-validate: $said"
     grep -q '^Exec=vatro-launch --edit$' "$entry" || fail "${entry##*/}: no action for the editor"
+    grep -q '^Exec=vatro-journal$' "$entry" || fail "${entry##*/}: no action for the class journal"
 done
 appstreamcli validate --no-net --pedantic "$root"/usr/share/metainfo/*.metainfo.xml ||
     fail "appstreamcli validate"
@@ -49,7 +50,8 @@ grep -q '^## Проверка викторины' "$doc/teacher-guide.md" ||
     fail "teacher-guide.md lacks the README's part on checking a quiz"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-translations-l10n fonts-liberation2 fonts-urw-base35 libqt6widgets6; do
+for needed in qt6-translations-l10n fonts-liberation2 fonts-urw-base35 libqt6widgets6 \
+    libqt6printsupport6; do
     [[ ",$depends," == *", $needed"[,\ ]* || "$depends" == "$needed"[,\ ]* ]] ||
         fail "Depends lacks $needed"
 done
