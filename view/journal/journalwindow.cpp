@@ -155,12 +155,17 @@ void JournalWindow::buildActions() {
     connect(menuAction(file, QStringLiteral("Обновить"), QKeySequence::Refresh),
             &QAction::triggered, this, [this] { reload(); });
     file->addSeparator();
-    connect(menuAction(file, QStringLiteral("Сохранить таблицу…"), QKeySequence::Save),
-            &QAction::triggered, this, [this] { chooseFileToSave(); });
-    connect(menuAction(file, QStringLiteral("Печать…"), QKeySequence::Print), &QAction::triggered,
-            this, [this] { print(); });
-    connect(menuAction(file, QStringLiteral("Сохранить для печати в PDF…"), {}),
-            &QAction::triggered, this, [this] { choosePdfToSave(); });
+    const auto lessonAction = [this, file](const QString& text, const QKeySequence& key,
+                                           void (JournalWindow::*command)()) {
+        QAction* action = menuAction(file, text, key);
+        connect(action, &QAction::triggered, this, command);
+        m_lessonActions.push_back(action);
+    };
+    lessonAction(QStringLiteral("Сохранить таблицу…"), QKeySequence::Save,
+                 &JournalWindow::chooseFileToSave);
+    lessonAction(QStringLiteral("Печать…"), QKeySequence::Print, &JournalWindow::print);
+    lessonAction(QStringLiteral("Сохранить для печати в PDF…"), {},
+                 &JournalWindow::choosePdfToSave);
     file->addSeparator();
     m_problemsAction = menuAction(file, QStringLiteral("Что не прочитано…"), {});
     connect(m_problemsAction, &QAction::triggered, this, [this] { showProblems(); });
@@ -309,6 +314,8 @@ void JournalWindow::refreshStatus() {
             QStringLiteral("не прочитано: %1 (Файл → Что не прочитано…)").arg(m_problems.size());
     m_status->setText(text);
     m_problemsAction->setEnabled(!m_problems.empty());
+    for (QAction* action : m_lessonActions)
+        action->setEnabled(m_shown >= 0);
 }
 
 } // namespace vatro

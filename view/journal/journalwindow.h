@@ -83,6 +83,7 @@ private:
     QLabel* m_status = nullptr;
     QActionGroup* m_sortActions = nullptr;
     QAction* m_problemsAction = nullptr;
+    std::vector<QAction*> m_lessonActions; // what needs a lesson in view
 };
 
 } // namespace vatro
