@@ -8,6 +8,7 @@
 #include "support/lessonfiles.h"
 #include "support/runcommand.h"
 
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 
@@ -94,6 +95,30 @@ TEST(JournalReader, ReadsTheOlderLayout) {
     EXPECT_EQ(shown(read.rows[1]), "|1|2|=1+1|0|0|||0|||0|/home/u/Ватро");
     EXPECT_EQ(read.rows[1].rightShare, -1);
     EXPECT_EQ(shown(read.rows[2]), "|1|3|'Ох|1|0|0|5|0|Мастер|Игра1|1|/home/u/Мой \"класс\"");
+}
+
+// The names the game gives, the older ones without a computer among them; nothing else.
+TEST(JournalReader, KnowsTheNamesTheGameGivesItsFiles) {
+    const auto parsed = [](const char* name) {
+        const std::optional<JournalFileName> file = parseJournalFileName(name);
+        if (!file)
+            return std::string("none");
+        const LocalDateTime& t = file->started;
+        return std::to_string(t.day) + "." + std::to_string(t.month) + "." +
+               std::to_string(t.year) + " " + std::to_string(t.hour) + ":" +
+               std::to_string(t.minute) + " [" + utf8(file->computer) + "] " +
+               std::to_string(file->copy);
+    };
+    EXPECT_EQ(parsed("2026-12-08 10-15 pc07.csv"), "8.12.2026 10:15 [pc07] 1");
+    EXPECT_EQ(parsed("2026-12-08 10-15 pc07 (2).csv"), "8.12.2026 10:15 [pc07] 2");
+    EXPECT_EQ(parsed("2026-12-08 23-59 Кабинет физики 3.csv"),
+              "8.12.2026 23:59 [Кабинет физики 3] 1");
+    EXPECT_EQ(parsed("2026-12-08 10-15.csv"), "8.12.2026 10:15 [] 1");
+    EXPECT_EQ(parsed("2026-12-08 10-15 (12).csv"), "8.12.2026 10:15 [] 12");
+    for (const char* other :
+         {"2026-13-08 10-15 pc07.csv", "2026-12-08 24-00 pc07.csv", "2026-12-08 10-15pc07.csv",
+          "2026-12-08 10-15 pc07.txt", "Итоги 2026-12-08 10-15.csv", "2026-12-08.csv"})
+        EXPECT_EQ(parsed(other), "none") << other;
 }
 
 // Every file that is no whole journal is told of by name and why; the whole rows of a torn
