@@ -38,16 +38,13 @@ std::optional<std::string> checkedBytes(const QuizDocument& document, QuizPart p
     // Checked as it will be once the teacher has taken the editor's offer.
     std::vector<std::u16string> records = document.content().records(part);
     const bool cp1251 = document.onDisk(part).encoding == FileEncoding::Cp1251;
-    std::string unused;
     for (std::u16string& record : records) {
         record = withGuillemets(record);
-        for (char16_t& c : record) {
-            std::size_t failedAt = 0;
-            if (cp1251 && !encodeCp1251(std::u16string_view(&c, 1), unused, failedAt))
-                c = u'?';
-        }
+        if (cp1251)
+            record = withQuestionMarks(record);
     }
     const std::u16string text = joinFields(records, part == QuizPart::Board ? BoardColumns : 1);
+    std::string unused;
     std::size_t failedAt = 0;
     if (cp1251 && encodeCp1251(text, unused, failedAt))
         return unused;

@@ -49,19 +49,34 @@ enum class LackingChoice {
     Replace, // write each such character as '?'
 };
 
+// What Ctrl+S would write and what it must ask first. The window asks each question once,
+// then saves with the answers: one write of every changed file.
+struct SavePlan {
+    std::vector<QuizPart> parts;            // the files to write; none: nothing to save
+    std::vector<LackingCharacters> lacking; // ask "UTF-8 or '?'" for these
+    std::u16string quotes;                  // the texts holding '"': offer «ёлочки»
+    std::u16string refusal;                 // what no answer mends: nothing can be saved
+};
+
+// The teacher's answers to a plan's questions.
+struct SaveChoices {
+    LackingChoice lacking = LackingChoice::Ask;
+    bool guillemets = false; // turn '"' into «ёлочки» (one undoable edit) before writing
+};
+
 struct SaveOutcome {
     enum class Status {
         Saved,
         NothingToSave,
-        NeedsEncodingChoice, // see `lacking`; ask "UTF-8 or replace" and save again
-        NeedsGuillemets,     // a text holds '"': offer useGuillemets() and save again
+        NeedsEncodingChoice, // see `lacking`; asked neither "UTF-8" nor "replace"
+        NeedsGuillemets,     // a text holds '"' and «ёлочки» were not chosen
         Failed,              // every file is as it was; `message` says why
     };
     Status status = Status::Failed;
     std::vector<QuizPart> written;
     std::vector<LackingCharacters> lacking;
     // Russian, for the status line: what was saved and when the game reads each file again
-    // ("Сброс", "Новый игрок", a mode button, a new start), or what went wrong.
+    // ("Сброс", "Новый игрок", a mode button), or what went wrong.
     std::u16string message;
     bool ok() const { return status == Status::Saved || status == Status::NothingToSave; }
 };
@@ -109,8 +124,6 @@ public:
     // "Собрать табло" from the answers as they stand, one command; nothing changes when the
     // answers need more than 340 letters (see the result's message).
     BuiltBoard buildBoard(std::uint32_t seed);
-    // The seed of the last board built, 0 when none was.
-    std::uint32_t boardSeed() const { return m_boardSeed; }
     // What the board holds against what one full game consumes.
     LetterSupply letterSupply() const;
 
@@ -139,13 +152,16 @@ public:
     std::vector<QuizPart> changedParts() const;
     // The characters that Windows-1251 files of changedParts() cannot hold.
     std::vector<LackingCharacters> lackingCharacters() const;
-    // The bytes a file would be written as now (its bytes on disk when unchanged), with the
-    // writer's problems; the encoding as choice says for characters Windows-1251 lacks.
-    WrittenFile fileBytes(QuizPart part, LackingChoice choice = LackingChoice::Ask) const;
-    // Ctrl+S: writes the changed files only, each atomically in its encoding, keeping the
-    // previous version as ИМЯ.bak (vatro.txt.bak); either every changed file is written or
-    // none. Refuses a file that changed on disk since it was read.
-    SaveOutcome save(LackingChoice choice = LackingChoice::Ask);
+    // The bytes a file would be written as now in its encoding (its bytes on disk when
+    // unchanged), with the writer's problems.
+    WrittenFile fileBytes(QuizPart part) const;
+    // Ctrl+S, first step: which files, and the questions to ask before writing them.
+    SavePlan planSave() const;
+    // Ctrl+S, second step: the changed files written with the choices made, each in its
+    // encoding, keeping the previous version as ИМЯ.bak (vatro.txt.bak); either every
+    // changed file is written or none. Refuses a file that changed on disk since it was
+    // read, and a question of the plan left unanswered.
+    SaveOutcome save(SaveChoices choices = {});
 
 private:
     // One command: the parts as change leaves a copy of the content; none when nothing changed.
@@ -156,13 +172,13 @@ private:
     void replaceAll(const std::filesystem::path& folder, QuizContent content,
                     std::array<FileOnDisk, 4> disk, bool created);
     void notify(const std::vector<PartChange>& changes);
+    WrittenFile bytesIn(QuizPart part, FileEncoding encoding) const;
 
     std::filesystem::path m_folder;
     QuizContent m_content;
     std::array<FileOnDisk, 4> m_disk;
     bool m_created = false;
     EditHistory m_history;
-    std::uint32_t m_boardSeed = 0;
 };
 
 } // namespace vatro::editor

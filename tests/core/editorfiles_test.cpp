@@ -87,8 +87,8 @@ TEST_F(EditorFiles, AChangedFileKeepsItsEncodingAndTheOldOneIsKeptAsBak) {
         ASSERT_EQ(saved.status, Status::Saved) << utf8(saved.message);
         EXPECT_EQ(saved.written, (std::vector<QuizPart>{QuizPart::Answers, QuizPart::Questions}));
         EXPECT_EQ(saved.message,
-                  u"Сохранено: vatroo.txt, vatrov.txt. Ответы игра прочитает при «Сброс», «Новый "
-                  u"игрок» или выборе режима игры; вопросы — только при новом запуске игры.");
+                  u"Сохранено: vatroo.txt, vatrov.txt. Ответы и вопросы игра прочитает при "
+                  u"«Сброс», «Новый игрок» или выборе режима игры.");
         EXPECT_EQ(bytesOf(file("vatroo.txt")), encodeCp1251(u"ОММ\r\nВОЛЬТ\r\nТОК\r\n"));
         EXPECT_EQ(bytesOf(file("vatrov.txt")),
                   mark + utf16ToUtf8(u"\"Вопрос, один\"\r\nВопрос «два»\r\n"));
@@ -115,7 +115,7 @@ TEST_F(EditorFiles, ANewQuizIsWindows1251UnlessTheTeacherChoosesUtf8ForALackingC
     EXPECT_EQ(asked.lacking[0].characters, u"Ω");
     EXPECT_TRUE(std::filesystem::is_empty(empty.path()));
 
-    ASSERT_TRUE(doc.save(LackingChoice::UseUtf8).ok());
+    ASSERT_TRUE(doc.save({LackingChoice::UseUtf8}).ok());
     EXPECT_EQ(bytesOf(empty.path() / "vatrov.txt"),
               "\xEF\xBB\xBF" + utf16ToUtf8(u"\"Сопротивление, Ω?\"\r\n"));
     EXPECT_EQ(bytesOf(empty.path() / "vatroo.txt"), encodeCp1251(u"ОМ\r\n"));
@@ -123,7 +123,7 @@ TEST_F(EditorFiles, ANewQuizIsWindows1251UnlessTheTeacherChoosesUtf8ForALackingC
     EXPECT_TRUE(std::filesystem::exists(empty.path() / pathFromUtf8("Справка1.txt")));
 
     doc.setText(0, Side::Answer, u"Ω");
-    ASSERT_EQ(doc.save(LackingChoice::Replace).status, Status::Saved);
+    ASSERT_EQ(doc.save({LackingChoice::Replace}).status, Status::Saved);
     EXPECT_EQ(doc.content().answers[0], u"?");
     EXPECT_EQ(bytesOf(empty.path() / "vatroo.txt"), "?\r\n");
 }

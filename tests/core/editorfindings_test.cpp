@@ -136,7 +136,7 @@ TEST(EditorOnHostileFolders, FindWhatTheCheckerFindsAndSaveOnlyWhatWasChanged) {
                   texts(checkQuizFolder(quiz.path()).findings));
         EXPECT_EQ(doc.save().status, editor::SaveOutcome::Status::NothingToSave);
         doc.buildBoard(1);
-        doc.save(editor::LackingChoice::UseUtf8);
+        doc.save({editor::LackingChoice::UseUtf8});
         EXPECT_TRUE(editor::QuizDocument().open(quiz.path()).ok);
     }
 }
