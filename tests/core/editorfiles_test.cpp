@@ -141,6 +141,36 @@ TEST_F(EditorFiles, ADoubleQuoteIsOfferedAsGuillemetsBeforeAnythingIsWritten) {
     EXPECT_TRUE(doc.save().ok());
 }
 
+// Ctrl+S in two steps: the plan names every question at once and writes nothing; the
+// answers then save every changed file in one write.
+TEST_F(EditorFiles, ThePlanAsksEachQuestionOnceAndItsAnswersSaveEverythingAtOnce) {
+    ASSERT_TRUE(doc.open(quiz.path()).ok);
+    const auto before = snapshot(quiz.path());
+    doc.setText(0, Side::Question, u"Сопротивление, Ω?");
+    doc.setText(1, Side::Answer, u"\"ВОЛЬТ\"");
+    const editor::SavePlan plan = doc.planSave();
+    EXPECT_EQ(plan.parts, (std::vector<QuizPart>{QuizPart::Answers, QuizPart::Questions}));
+    ASSERT_EQ(plan.lacking.size(), 1u);
+    EXPECT_EQ(plan.lacking[0].part, QuizPart::Questions);
+    EXPECT_NE(plan.quotes.find(u"записи 2 файла «vatroo.txt»"), std::u16string::npos);
+    EXPECT_EQ(plan.refusal, u"");
+    EXPECT_EQ(snapshot(quiz.path()), before);
+
+    const auto saved = doc.save({LackingChoice::UseUtf8, true});
+    ASSERT_EQ(saved.status, Status::Saved) << utf8(saved.message);
+    EXPECT_EQ(bytesOf(file("vatroo.txt")), encodeCp1251(u"ОМ\r\n«ВОЛЬТ»\r\nТОК\r\n"));
+    EXPECT_EQ(bytesOf(file("vatrov.txt")).substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(doc.undoText(), u"Отменить: кавычки-ёлочки");
+    EXPECT_FALSE(doc.isModified());
+
+    // Half a character is mended by no answer: nothing is asked, nothing written.
+    doc.setText(2, Side::Answer, u"ТОК\xD835");
+    const auto written = snapshot(quiz.path());
+    EXPECT_NE(doc.planSave().refusal.find(u"испорченный знак"), std::u16string::npos);
+    EXPECT_EQ(doc.save({LackingChoice::Replace, true}).status, Status::Failed);
+    EXPECT_EQ(snapshot(quiz.path()), written);
+}
+
 TEST_F(EditorFiles, AFileChangedOnDiskSinceItWasOpenedIsNotOverwritten) {
     ASSERT_TRUE(doc.open(quiz.path()).ok);
     doc.setText(0, Side::Answer, u"ОММ");

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -63,7 +64,8 @@ private:
     void chooseFolderToOpen();
     void chooseFolderToCreate();
     bool maybeSave();
-    bool saveWith(editor::LackingChoice choice);
+    // The plan's questions asked once; none when the teacher turned back.
+    std::optional<editor::SaveChoices> askBeforeSaving(const editor::SavePlan& plan);
     // Showing the document (editorstatus.cpp).
     void documentChanged(editor::QuizPart part);
     void showHelpText();
