@@ -8,6 +8,7 @@
 #include "quiz/fieldwriter.h"
 #include "quiz/lettersupply.h"
 #include "quizcontent.h"
+#include "tabletext.h"
 
 #include <array>
 #include <cstddef>
@@ -81,6 +82,14 @@ struct SaveOutcome {
     bool ok() const { return status == Status::Saved || status == Status::NothingToSave; }
 };
 
+// What a paste did.
+struct PasteOutcome {
+    bool changed = false;
+    std::size_t pasted = 0;  // rows (pairs) or cells put in
+    std::size_t leftOut = 0; // rows or cells beyond the capacity
+    std::u16string message;  // Russian, for the status line
+};
+
 // Whether the folder holds any of the four quiz files ("Открыть папку…" rather than "Создать").
 bool holdsQuiz(const std::filesystem::path& folder);
 
@@ -117,6 +126,23 @@ public:
     // Swaps the row with the one above or below; false at the edge.
     bool movePairUp(std::size_t row);
     bool movePairDown(std::size_t row);
+
+    // ---- Clipboard ----
+    // Pastes a table from the row on as one command. Rows of one cell fill the column of
+    // the side only; rows of more cells are pairs, question then answer (further cells are
+    // left out). Pairs are added as needed up to 49; the outcome tells of rows that did not
+    // fit.
+    PasteOutcome pastePairs(std::size_t row, Side side, const std::vector<TableRow>& table);
+    // "Вырезать" in the pairs: the sides named emptied, one command; false when none changed.
+    bool clearPairCells(const std::vector<std::pair<std::size_t, Side>>& cells);
+    // The board from the cell on, row under row as the table stands, one command; cells
+    // beyond the board's edges are left out.
+    PasteOutcome pasteCells(std::size_t index, const std::vector<TableRow>& table);
+    // "Вырезать" on the board: the cells emptied, one command; false when none changed.
+    bool clearCells(const std::vector<std::size_t>& cells);
+    // "Ответы — заглавными буквами": the answers of the rows (of all rows when none is
+    // given) in the board's capitals, one command; how many answers changed.
+    std::size_t capitalizeAnswers(const std::vector<std::size_t>& rows = {});
 
     // ---- Board ----
     // Sets one cell (index < content().board.size(); see cellIndex); false when unchanged.
