@@ -1,6 +1,7 @@
 #include "livefindings.h"
 
 #include "answerwarnings.h"
+#include "checker/checktext.h"
 #include "quiz/textcodec.h"
 #include "quizdocument.h"
 
@@ -72,6 +73,17 @@ std::vector<EditorFinding> liveFindings(const QuizDocument& document) {
         if (finding.record > 0)
             place.index = finding.record - 1;
         findings.push_back({finding, place});
+        // The editor shows pairs, not commas: an empty record is a pair without its side.
+        const bool pairs = place.part == QuizPart::Questions || place.part == QuizPart::Answers;
+        if (finding.kind == Finding::Kind::EmptyRecord && pairs && place.index) {
+            const bool question = place.side == Side::Question;
+            Finding& told = findings.back().finding;
+            told.what = u"В паре " + quizcheck::num(*place.index + 1) +
+                        (question ? u" нет вопроса: игра задаст пустой вопрос."
+                                  : u" нет ответа: на этот вопрос нельзя ответить.");
+            told.fix = question ? u"Впишите вопрос или удалите пару (Ctrl+Delete)."
+                                : u"Впишите ответ или удалите пару (Ctrl+Delete).";
+        }
     }
     findings.insert(findings.begin(), unwritable.begin(), unwritable.end());
     return findings;

@@ -61,12 +61,17 @@ std::u16string EditorWindow::openFolder(const std::filesystem::path& folder) {
     m_seed->setValue(static_cast<int>(editor::newBoardSeed()));
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
-    statusBar()->showMessage(
-        m_document.pairCount() == 0
-            ? QStringLiteral("Новая викторина: добавьте первую пару "
-                             "(Ctrl+Enter).")
-            : QStringLiteral("Открыта викторина: %1 пар.").arg(m_document.pairCount()));
+    if (m_document.pairCount() == 0)
+        showFirstPairHint();
+    else
+        statusBar()->showMessage(
+            QStringLiteral("Открыта викторина: %1 пар.").arg(m_document.pairCount()));
     return {};
+}
+
+void EditorWindow::showFirstPairHint() {
+    statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+    m_firstPairHint = true;
 }
 
 void EditorWindow::chooseFolderToOpen() {
@@ -95,7 +100,7 @@ void EditorWindow::chooseFolderToCreate() {
     }
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
-    statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+    showFirstPairHint();
 }
 
 bool EditorWindow::maybeSave() {

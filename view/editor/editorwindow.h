@@ -21,6 +21,7 @@ class QTableView;
 namespace vatro {
 
 class BoardModel;
+class CellDelegate;
 class PairsModel;
 
 // The teacher's quiz editor: the pairs, the letter board and the help text of one quiz
@@ -52,6 +53,8 @@ private:
     QWidget* buildBoardPanel();
     QWidget* buildHelpPanel();
     QWidget* buildFindingsPanel();
+    // The cell editor of a table, whose paste of a table goes to the table.
+    CellDelegate* tableCells(QTableView* table);
     // Menus and commands (editoractions.cpp).
     void buildActions();
     void insertPairAt(int row);
@@ -60,7 +63,15 @@ private:
     void buildBoard();
     int currentPairRow() const;
     void choosePair(int row, int column);
+    // Clipboard (editorclipboard.cpp): the table with the focus, the pairs otherwise.
+    QTableView* chosenTableView() const;
+    void cutChosen();
+    bool copyChosen();
+    void pasteClipboard();
+    void pasteTable(QTableView* table, const QModelIndex& at, const QString& text);
+    void capitalizeChosenAnswers();
     // Folders and saving (editorfiles.cpp).
+    void showFirstPairHint();
     void chooseFolderToOpen();
     void chooseFolderToCreate();
     bool maybeSave();
@@ -97,6 +108,8 @@ private:
     QAction* m_moveUp = nullptr;
     QAction* m_moveDown = nullptr;
     std::vector<editor::EditorFinding> m_shownFindings;
+    // The status line says "добавьте первую пару" until there is one.
+    bool m_firstPairHint = false;
     // The help text is being set from the document, not typed.
     bool m_showingHelp = false;
     // Findings and counts follow the document once per burst of changes.
