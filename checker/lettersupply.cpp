@@ -1,8 +1,8 @@
 // Whether the board holds enough of each letter to spell every answer.
-#include "quiz/characters.h"
 #include "quiz/lettersupply.h"
 #include "checktext.h"
 #include "foldercheck.h"
+#include "quiz/characters.h"
 
 #include <algorithm>
 #include <map>
@@ -82,16 +82,14 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
     for (const LetterCount& spare : supply.spare()) {
         if (spare.letter == U' ' || spare.letter == U'\t' || shown == 5)
             continue;
-        spares += (shown++ == 0 ? u"" : u", ") + quoted(spare.letter) +
-                  u" — " + num(spare.count);
+        spares += (shown++ == 0 ? u"" : u", ") + quoted(spare.letter) + u" — " + num(spare.count);
     }
     const bool full = boardSize + supply.lackingTotal() > board.facts->capacity;
     auto onBoard = supply.onBoard;
     for (const auto& [letter, missing] : supply.lacking()) {
         const std::size_t have = onBoard[letter];
         const std::size_t count = have + missing;
-        const std::u16string name =
-            letter == U' ' ? u"пробела" : u"буквы " + quoted(letter);
+        const std::u16string name = letter == U' ' ? u"пробела" : u"буквы " + quoted(letter);
         std::u16string users;
         const auto& list = usedBy[letter];
         for (std::size_t k = 0; k < list.size() && k < 8; ++k)
@@ -108,14 +106,13 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
                 what += u" (На табло вместо неё стоит латинская " + quoted(latin) +
                         u" — исправьте её.)";
         }
-        const char32_t other =
-            letter < 0x10000 ? otherCase(static_cast<char16_t>(letter)) : letter;
+        const char32_t other = letter < 0x10000 ? otherCase(static_cast<char16_t>(letter)) : letter;
         if (other != letter && onBoard.count(other) && onBoard[other] > 0)
             what += u" (На табло есть " + quoted(other) +
                     u", но большие и маленькие буквы для игры разные.)";
-        std::u16string fix = letter == U' ' ? u"Добавьте на табло клетку с пробелом (\" \")"
-                                            : u"Добавьте на табло ещё " + num(count - have) + u" " +
-                                                  quoted(letter);
+        std::u16string fix =
+            letter == U' ' ? u"Добавьте на табло клетку с пробелом (\" \")"
+                           : u"Добавьте на табло ещё " + num(count - have) + u" " + quoted(letter);
         fix += full && !spares.empty()
                    ? u"; табло заполнено, так что замените ими лишние буквы (больше всего "
                      u"лишних: " +

@@ -56,11 +56,11 @@ PasteOutcome QuizDocument::pastePairs(std::size_t row, Side side,
         outcome.message = u"Ничего не вставлено: " + full;
         return outcome;
     }
-    outcome.message = u"Вставлено: " + counted(outcome.pasted, u"строка", u"строки", u"строк") +
-                      (oneColumn ? side == Side::Question ? u" в столбец вопросов"
-                                                          : u" в столбец ответов"
-                                 : u"") +
-                      u".";
+    outcome.message =
+        u"Вставлено: " + counted(outcome.pasted, u"строка", u"строки", u"строк") +
+        (oneColumn ? side == Side::Question ? u" в столбец вопросов" : u" в столбец ответов"
+                   : u"") +
+        u".";
     if (outcome.leftOut > 0)
         outcome.message += u" Не поместились " +
                            counted(outcome.leftOut, u"строка", u"строки", u"строк") + u": " + full;

@@ -94,8 +94,8 @@ SavePlan QuizDocument::planSave() const {
         for (const WriteProblem& problem : fileBytes(part).problems) {
             switch (problem.kind) {
             case WriteProblem::Kind::DoubleQuote:
-                plan.quotes += (plan.quotes.empty() ? u"" : u" ") +
-                               describeWriteProblem(problem, name);
+                plan.quotes +=
+                    (plan.quotes.empty() ? u"" : u" ") + describeWriteProblem(problem, name);
                 break;
             case WriteProblem::Kind::NotInCp1251:
                 break; // asked of in `lacking`

@@ -43,7 +43,8 @@ std::vector<std::u16string> splitCharacters(std::u16string_view text) {
 
 char32_t codePointAt(std::u16string_view text, std::size_t pos) {
     if (characterSizeAt(text, pos) == 2)
-        return 0x10000 + ((char32_t{text[pos]} - 0xD800) << 10) + (char32_t{text[pos + 1]} - 0xDC00);
+        return 0x10000 + ((char32_t{text[pos]} - 0xD800) << 10) +
+               (char32_t{text[pos + 1]} - 0xDC00);
     return text[pos];
 }
 

@@ -169,8 +169,8 @@ std::u16string describeWriteProblem(const WriteProblem& problem, std::string_vie
                u" есть двойная кавычка: файл викторины не может её хранить. "
                u"Замените её «ёлочками».";
     case WriteProblem::Kind::NotInCp1251:
-        return u"В кодировке Windows-1251 нет знака «" + characterText(problem.character) +
-               u"» (" + record + u"). Сохраните файл в UTF-8 или замените знак.";
+        return u"В кодировке Windows-1251 нет знака «" + characterText(problem.character) + u"» (" +
+               record + u"). Сохраните файл в UTF-8 или замените знак.";
     case WriteProblem::Kind::BrokenCharacter:
         return u"В тексте (" + record + u") есть испорченный знак. Наберите его заново.";
     case WriteProblem::Kind::NotReadBack:

@@ -87,6 +87,12 @@ TEST_F(EditorFindings, FindingsFollowTheEditsAndNameTheRecordToSelect) {
     EXPECT_EQ(quote->place.index, 1u);
     // The rest of the file is still checked, as it will be once the quotes are «ёлочки».
     EXPECT_EQ(live.size(), 2u);
+    // An empty pair is told in pairs, not in commas.
+    doc.appendPair();
+    const auto withEmptyPair = editor::liveFindings(doc);
+    const auto* empty = find(withEmptyPair, Finding::Kind::EmptyRecord);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->finding.what, u"В паре 4 нет ответа: на этот вопрос нельзя ответить.");
 }
 
 TEST_F(EditorFindings, FillBoardRewritesTheBoardWithABakAndTheSeedRebuildsIt) {

@@ -37,6 +37,10 @@ TEST_F(EditorTest, ASpreadsheetRangePastesAsPairsAndCopiesBack) {
     for (QAction* action : editor.menuBar()->actions().at(1)->menu()->actions()) {
         if (action->text() == QStringLiteral("Ответы — заглавными буквами"))
             action->trigger();
+        if (action->text().startsWith(QStringLiteral("Вернуть"))) {
+            EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y))
+                << "as the guide says";
+        }
     }
     EXPECT_EQ(content.answers.at(3), u"СОПРОТИВЛЕНИЕ");
     EXPECT_EQ(content.answers.at(0), u"ОМ") << "only the chosen answers";
