@@ -1,6 +1,8 @@
 #include "viewmanager.h"
 
+#include "accessibility.h"
 #include "eventguard.h"
+#include "focusframe.h"
 #include "game/form1.h"
 #include "pictures.h"
 #include "view/editor/openeditor.h"
@@ -40,9 +42,11 @@ void prepareApplication(QApplication& app) {
     else
         delete translator;
     // Fusion paints buttons in their palette colour, so graphical buttons keep their
-    // designed colours whatever the desktop theme.
+    // designed colours whatever the desktop theme; the focus shows as a frame a low-sighted
+    // player sees.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(style);
+        app.setStyle(focusFrameStyle(style));
+    installAccessibility();
 }
 
 ViewManager::ViewManager(Form1& form) : m_form(form) {
