@@ -120,6 +120,7 @@ EditorWindow::~EditorWindow() {
 QWidget* EditorWindow::buildPairsPanel() {
     m_pairs = new QTableView;
     m_pairs->setObjectName(QStringLiteral("pairs"));
+    m_pairs->setAccessibleName(QStringLiteral("Вопросы и ответы"));
     m_pairs->setModel(m_pairsModel);
     m_pairs->setAlternatingRowColors(true);
     m_pairs->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -157,6 +158,7 @@ QWidget* EditorWindow::buildBoardPanel() {
     auto* board = new BoardView;
     m_board = board;
     m_board->setObjectName(QStringLiteral("board"));
+    m_board->setAccessibleName(QStringLiteral("Табло букв"));
     m_board->setModel(m_boardModel);
     QFont letters = qtFont(Font{u"Times New Roman", 12, true, false});
     m_board->setFont(letters);
@@ -187,6 +189,7 @@ QWidget* EditorWindow::buildBoardPanel() {
 QWidget* EditorWindow::buildHelpPanel() {
     m_help = new QPlainTextEdit;
     m_help->setObjectName(QStringLiteral("help"));
+    m_help->setAccessibleName(QStringLiteral("Справка"));
     // The help window neither wraps nor scrolls: a line is what a record shows.
     m_help->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_help->setTabChangesFocus(true);
@@ -220,6 +223,7 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
 QWidget* EditorWindow::buildFindingsPanel() {
     m_findings = new QListWidget;
     m_findings->setObjectName(QStringLiteral("findings"));
+    m_findings->setAccessibleName(QStringLiteral("Замечания"));
     m_findings->setWordWrap(true);
     m_findings->setAlternatingRowColors(true);
     const int iconSize = m_findings->style()->pixelMetric(QStyle::PM_SmallIconSize);
