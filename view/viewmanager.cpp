@@ -150,6 +150,8 @@ void ViewManager::syncSecondary(Window& window) {
     if (window.Visible() && !view->isVisible()) {
         centreAt(*view, m_main->geometry().center());
         view->show();
+        // The keys go to the window just opened, so that Escape puts it away again.
+        view->activateWindow();
     } else if (!window.Visible() && view->isVisible()) {
         view->hide();
     }

@@ -72,7 +72,8 @@ TEST_F(Picking, TakeBackEndsWithAMiddleButtonSubmitButNotWithEnter) {
 }
 
 // Without a mouse: a typed letter, in either case, is a left press on the current cell when
-// it shows the letter, else on the nearest that does; Insert presses the current cell.
+// it shows the letter, else on the nearest that does; Insert and Delete press the current
+// cell as the left and the right button do.
 TEST_F(Picking, TypedLettersAndInsertPressTheirCellsAsTheLeftButtonDoes) {
     Form1& f = play(&Form1::Command8);
     pressLetter(1, 9); // О; the current cell
@@ -85,10 +86,10 @@ TEST_F(Picking, TypedLettersAndInsertPressTheirCellsAsTheLeftButtonDoes) {
     EXPECT_EQ(screen(), question(1) + "\n{red}ООО");
     EXPECT_EQ(f.Grid1.Row * 100 + f.Grid1.Col, 101);
 
-    // Insert takes the current cell whatever it shows, a blank one too.
+    // Insert takes the current cell whatever it shows, a blank one too; Delete takes back.
     f.Grid1.keyPress(key::Insert, 0);
     EXPECT_EQ(f.PickDepth, 4);
-    pressGrid1(mouse::Right);
+    f.Grid1.keyPress(key::Delete, 0);
     EXPECT_EQ(boardRow(1), "ОМВ_ЛЬТТ_КАБГДЕЖЗИЙП");
     f.Grid1.keyPress(key::Right, 0);
     f.Grid1.keyPress(key::Insert, 0);
@@ -105,6 +106,9 @@ TEST_F(Picking, TypedLettersAndInsertPressTheirCellsAsTheLeftButtonDoes) {
     g.Grid2.Row = rowShowing(u"ОМ");
     g.Grid2.keyPress(0, 0, u"о");
     EXPECT_EQ(g.Answer, u"");
+    g.Grid2.keyPress(key::Insert, 0);
+    g.Grid2.keyPress(key::Delete, 0);
+    EXPECT_EQ(g.Answer + u"|" + g.Grid2.TextMatrix(g.Grid2.Row, 1), u"|ОМ");
     g.Grid2.keyPress(key::Insert, 0);
     g.Grid2.keyPress(key::Return, 0);
     EXPECT_EQ(screen(), question(1) + "\n{red}ОМ\n{bold}ВЕРНО");
@@ -181,7 +185,8 @@ TEST_F(Picking, WordFromTheListTakesTheWholeAnswerAndItsRightPressPutsBackTheLas
     EXPECT_EQ(screen(), question(1) + "\n");
 }
 
-// Keys other than Backspace, Enter, Space and Escape only record the time used.
+// Keys other than Backspace, Enter, Space, Escape and the keys that press a cell only record
+// the time used.
 TEST_F(Picking, PressesOffTheLettersAndWordsAndOtherKeysChangeNothing) {
     Form1& f = play(&Form1::Command10);
     f.Grid1.press(mouse::Left, 0, 0, 3);
@@ -221,7 +226,7 @@ TEST_F(Picking, PressesOffTheLettersAndWordsAndOtherKeysChangeNothing) {
     EXPECT_EQ(screen(), hint);
     EXPECT_EQ(f.Answer + f.Grid1.TextMatrix(1, 2), u"М");
     f.Command3.click();
-    f.Grid2.keyPress(key::Delete, 0);
+    f.Grid2.keyPress(key::PageUp, 0);
     EXPECT_EQ(screen(), hint);
     f.Command3.click();
     pressWord(1);

@@ -69,8 +69,8 @@ void FlexGrid::keyPress(int keyCode, int shift, std::u16string_view typed) {
     if (KeyDown)
         KeyDown(keyCode, shift);
     const bool command = (shift & (shift::Ctrl | shift::Alt)) != 0;
-    if (keyCode == key::Insert && !command) {
-        press(mouse::Left, shift, Row, Col);
+    if ((keyCode == key::Insert || keyCode == key::Delete) && !command) {
+        press(keyCode == key::Insert ? mouse::Left : mouse::Right, shift, Row, Col);
         return;
     }
     if (isTypedCharacter(typed) && !command) {

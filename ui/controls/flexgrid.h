@@ -60,11 +60,12 @@ public:
     // current before MouseDown is raised; other buttons leave the current cell alone.
     void press(int button, int shift, int row, int col, double x = 0, double y = 0);
     // A user's key: KeyDown is raised first, then the arrow keys move the current cell.
-    // Keys also pick, for a player without a mouse, as a left press on a cell does: Insert
-    // takes the current cell whatever it holds (no designed key of the game uses Insert,
-    // and it means "put in"); a typed character takes the cell that shows it, in either
-    // letter case: the current cell when it does, otherwise the nearest; nothing when no
-    // cell does. With Ctrl or Alt held a key is a command, not typing.
+    // For a player without a mouse, keys also press the current cell as the mouse buttons
+    // do: Insert as the left button, taking the cell whatever it holds, and Delete as the
+    // right one, taking back (no designed key of the game uses either, and they mean "put
+    // in" and "take out"); a typed character is a left press on the cell that shows it, in
+    // either letter case: the current cell when it does, otherwise the nearest; nothing
+    // when no cell does. With Ctrl or Alt held a key is a command, not typing.
     void keyPress(int keyCode, int shift, std::u16string_view typed = {});
 
     // The data cell nearest to the current one whose text is the character, in either
