@@ -6,8 +6,6 @@
 #include "gridview.h"
 #include "windowview.h"
 
-#include <QApplication>
-
 namespace vatro {
 
 namespace {
@@ -26,18 +24,6 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     return nullptr;
 }
 
-// The widget that holds the news now, so that it loses it when the focus goes on.
-QPointer<QWidget>& newsHolder() {
-    static QPointer<QWidget> holder;
-    return holder;
-}
-
-void clearNews() {
-    if (QWidget* holder = newsHolder())
-        holder->setAccessibleDescription(QString());
-    newsHolder() = nullptr;
-}
-
 } // namespace
 
 void installAccessibility() {
@@ -46,29 +32,6 @@ void installAccessibility() {
         return;
     installed = true;
     QAccessible::installFactory(interfaceFor);
-    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* old, QWidget*) {
-        if (old && old == newsHolder())
-            clearNews();
-    });
-}
-
-void tellFocusedControl(QWidget& focused, const QString& news) {
-    if (newsHolder() != &focused)
-        clearNews();
-    // The same news twice is still news: the description is cleared first so that it changes.
-    if (focused.accessibleDescription() == news)
-        focused.setAccessibleDescription(QString());
-    focused.setAccessibleDescription(news);
-    newsHolder() = &focused;
-    // A grid speaks through its current cell, where the reader is.
-    if (auto* grid = dynamic_cast<GridView*>(&focused)) {
-        auto* table = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(grid));
-        if (QAccessibleInterface* cell =
-                table ? table->gridCell(grid->model().Row, grid->model().Col) : nullptr) {
-            QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&event);
-        }
-    }
 }
 
 } // namespace vatro

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace vatro {
 
 class PrintSurface;
@@ -16,10 +14,5 @@ void installAccessibility();
 
 // A print surface's lines as a listener reads them, one a line.
 QString printedText(const PrintSurface& surface);
-
-// Says a piece of news through the widget that has the keyboard focus: screen readers speak
-// what changes on the focused control, and nothing that changes elsewhere. The news stays
-// the widget's description until the next news or until the focus leaves it.
-void tellFocusedControl(QWidget& focused, const QString& news);
 
 } // namespace vatro

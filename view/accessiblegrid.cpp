@@ -28,9 +28,6 @@ public:
             return {};
         if (t == QAccessible::Name)
             return QString::fromStdU16String(m_grid->model().TextMatrix(m_row, m_col));
-        // What the game just printed, told through the cell the player is on.
-        if (t == QAccessible::Description && isCurrent() && m_grid->hasFocus())
-            return m_grid->accessibleDescription();
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}

@@ -38,8 +38,9 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
 
-    // The print surface as text.
+    // The print surface as text, and its latest news as a notification.
     QAccessibleInterface* surfaceText() const;
+    QAccessibleInterface* news() const;
     // The group of options; nullptr for an unnamed group.
     QAccessibleInterface* groupOf(const OptionGroup* group) const;
 
@@ -48,6 +49,7 @@ private:
     std::vector<QAccessibleInterface*> children() const;
 
     mutable QAccessible::Id m_text = 0;
+    mutable QAccessible::Id m_news = 0;
     mutable std::map<const OptionGroup*, QAccessible::Id> m_groups;
 };
 

@@ -115,6 +115,38 @@ private:
     QPointer<ClientArea> m_area;
 };
 
+// What the print surface said last, as a notification named by it.
+class PrintedNews : public QAccessibleInterface {
+public:
+    explicit PrintedNews(ClientArea* area) : m_area(area) {}
+
+    bool isValid() const override { return m_area; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_area ? m_area->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return m_area ? QAccessible::queryAccessibleInterface(m_area) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return m_area && t == QAccessible::Name ? m_area->news() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return m_area ? globalRect(*m_area, m_area->rect()) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = !m_area || !m_area->isVisible() || m_area->news().isEmpty();
+        return state;
+    }
+
+private:
+    QPointer<ClientArea> m_area;
+};
+
 // The options of one group, under the group's name.
 class GroupAccessible : public QAccessibleInterface {
 public:
@@ -212,8 +244,10 @@ ClientAreaAccessible::ClientAreaAccessible(ClientArea* area)
     : QAccessibleWidget(area, QAccessible::Client) {}
 
 ClientAreaAccessible::~ClientAreaAccessible() {
-    if (m_text)
-        QAccessible::deleteAccessibleInterface(m_text);
+    for (QAccessible::Id id : {m_text, m_news}) {
+        if (id)
+            QAccessible::deleteAccessibleInterface(id);
+    }
     for (const auto& [group, id] : m_groups)
         QAccessible::deleteAccessibleInterface(id);
 }
@@ -226,6 +260,12 @@ QAccessibleInterface* ClientAreaAccessible::surfaceText() const {
     if (!m_text)
         m_text = QAccessible::registerAccessibleInterface(new SurfaceText(area()));
     return QAccessible::accessibleInterface(m_text);
+}
+
+QAccessibleInterface* ClientAreaAccessible::news() const {
+    if (!m_news)
+        m_news = QAccessible::registerAccessibleInterface(new PrintedNews(area()));
+    return QAccessible::accessibleInterface(m_news);
 }
 
 QAccessibleInterface* ClientAreaAccessible::groupOf(const OptionGroup* group) const {
@@ -252,6 +292,7 @@ std::vector<QAccessibleInterface*> ClientAreaAccessible::children() const {
             result.push_back(groupOf(group));
         }
     }
+    result.push_back(news());
     return result;
 }
 
@@ -275,7 +316,7 @@ QAccessibleInterface* ClientAreaAccessible::childAt(int x, int y) const {
     const std::vector<QAccessibleInterface*> all = children();
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
         QAccessibleInterface* child = *it;
-        if (child && !child->state().invisible && child->rect().contains(x, y))
+        if (child && child != news() && !child->state().invisible && child->rect().contains(x, y))
             return child;
     }
     return nullptr;

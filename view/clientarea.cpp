@@ -98,10 +98,14 @@ void ClientArea::tellPrinted() {
         QAccessibleEvent described(window(), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
-    const QString news = touchedLines(now, start, static_cast<int>(now.size()) - end);
-    QWidget* focused = window()->focusWidget();
-    if (!news.isEmpty() && focused && focused->hasFocus())
-        tellFocusedControl(*focused, news);
+    // Screen readers speak text that changes only where the keyboard focus is, and the
+    // focus is on the grid or a button: the news shows as a notification, which they speak
+    // wherever it appears.
+    m_news = touchedLines(now, start, static_cast<int>(now.size()) - end);
+    if (!m_news.isEmpty() && isVisible()) {
+        QAccessibleEvent shown(area->news(), QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {

@@ -27,8 +27,10 @@ public:
     // not the controls elsewhere on the window.
     void surfaceChanged();
     // Tells assistive technology what the print surface says now: the text that changed,
-    // and the whole lines it touched as news to the control that has the focus.
+    // and the whole lines it touched as news.
     void tellPrinted();
+    // The lines the last change of the print surface touched.
+    const QString& news() const { return m_news; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +53,7 @@ private:
     QRect m_printed;
     // The text assistive technology was last told of.
     QString m_told;
+    QString m_news;
 };
 
 } // namespace vatro

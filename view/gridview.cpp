@@ -124,7 +124,14 @@ void GridView::tellCurrentCellFocused() {
 void GridView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
-    tellCurrentCellFocused();
+    // After Qt has told that the grid took the focus: the reader then stands on the cell.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                tellCurrentCellFocused();
+        },
+        Qt::QueuedConnection);
 }
 
 void GridView::focusOutEvent(QFocusEvent* event) {

@@ -104,8 +104,22 @@ void WindowView::syncTabOrder() {
 void WindowView::syncFocus() {
     Control* wanted = m_model.takeFocusRequest();
     QWidget* widget = wanted ? widgetFor(*wanted) : nullptr;
-    if (widget && wanted->isReachable())
+    if (widget && wanted->isReachable()) {
         widget->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A window starts with the focus on its topmost control, not on whichever was built
+    // first: on the main window that would be "Выход", which Space would press.
+    if (focusWidget())
+        return;
+    for (QWidget* first : m_tabOrder) {
+        const auto view = std::find_if(m_controls.begin(), m_controls.end(),
+                                       [first](const auto& v) { return &v->widget() == first; });
+        if ((*view)->control().isReachable() && first->focusPolicy() != Qt::NoFocus) {
+            first->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void WindowView::buildMenu() {

@@ -92,17 +92,24 @@ TEST_F(Accessibility, PrintedTextBoardClockAndLevelsAsAScreenReaderFindsThem) {
     ASSERT_TRUE(board->focusChild());
     EXPECT_EQ(board->focusChild(), table->cellAt(form().Grid1.Row - 1, form().Grid1.Col - 1));
 
-    // A pick and a verdict, in the text and as news on the cell the reader is on.
-    type(QStringLiteral("ом"));
+    // A pick and a verdict, in the text and as the news a screen reader speaks.
+    QAccessibleInterface* area = of(mainView().clientArea());
+    QAccessibleInterface* news = area->child(area->childCount() - 1);
+    EXPECT_EQ(news->role(), QAccessible::Notification);
+    EXPECT_EQ(news->text(QAccessible::Name), surfaceText().trimmed()) << "the question just posed";
+    type(QStringLiteral("о"));
+    type(QStringLiteral("м"));
+    EXPECT_EQ(news->text(QAccessible::Name), QStringLiteral("ОМ")) << "the word so far";
     press(Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(surfaceText().endsWith(QStringLiteral("ОМ\nВЕРНО"))) << surfaceText().toStdString();
-    EXPECT_EQ(board->focusChild()->text(QAccessible::Description), QStringLiteral("ВЕРНО"));
+    EXPECT_EQ(news->text(QAccessible::Name), QStringLiteral("ВЕРНО"));
 }
 
 // Tab walks the window top to bottom; Space presses, letters pick, Enter confirms.
 TEST_F(Accessibility, KeysAlonePlayAWholeGameToItsGrade) {
     quiz.writeLetters(lettersOf(u"ОМВОЛЬТТОКАБГДЕЖЗИЙПРСУФХЦЧШЩЫЭЮЯАБВГДЕЖ"));
     startViews();
+    EXPECT_EQ(&focused(), &widget(form().Text2)) << "the window starts at its top, not on Выход";
     // The eight controls shown at start-up, once round: down the window, then back to the top.
     std::vector<int> tops;
     for (int step = 0; step < 9; ++step) {
