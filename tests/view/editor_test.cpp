@@ -5,6 +5,8 @@
 #include "editor/quizdocument.h"
 #include "support/gamesnapshot.h"
 
+#include <QAccessible>
+
 namespace vatro::testing {
 namespace {
 
@@ -153,6 +155,14 @@ TEST_F(EditorTest, TablesShowTheDocumentAndAFindingSelectsItsRecord) {
                     .toString()
                     .contains(QStringLiteral("Ответы — заглавными буквами")));
     EXPECT_TRUE(pairs.index(1, 1).data(Qt::DecorationRole).isNull());
+    // A screen reader hears the table's name and the warning as the cell's description.
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(&part<QTableView>(editor, "pairs"));
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Вопросы и ответы"));
+    EXPECT_TRUE(table->tableInterface()
+                    ->cellAt(0, 1)
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("«ом»")));
     EXPECT_EQ(pairs.index(3, 0).data().toString(), QStringLiteral("нет записи"));
     EXPECT_EQ(pairs.headerData(3, Qt::Vertical).toInt(), 4);
 

@@ -138,6 +138,7 @@ CellDelegate* EditorWindow::tableCells(QTableView* table) {
 QWidget* EditorWindow::buildPairsPanel() {
     m_pairs = new QTableView;
     m_pairs->setObjectName(QStringLiteral("pairs"));
+    m_pairs->setAccessibleName(QStringLiteral("Вопросы и ответы"));
     m_pairs->setModel(m_pairsModel);
     m_pairs->setItemDelegate(tableCells(m_pairs));
     m_pairs->setAlternatingRowColors(true);
@@ -176,6 +177,7 @@ QWidget* EditorWindow::buildBoardPanel() {
     auto* board = new BoardView;
     m_board = board;
     m_board->setObjectName(QStringLiteral("board"));
+    m_board->setAccessibleName(QStringLiteral("Табло букв"));
     m_board->setModel(m_boardModel);
     m_board->setItemDelegate(tableCells(m_board));
     QFont letters = qtFont(Font{u"Times New Roman", 12, true, false});
@@ -207,6 +209,7 @@ QWidget* EditorWindow::buildBoardPanel() {
 QWidget* EditorWindow::buildHelpPanel() {
     m_help = new QPlainTextEdit;
     m_help->setObjectName(QStringLiteral("help"));
+    m_help->setAccessibleName(QStringLiteral("Справка"));
     // The help window neither wraps nor scrolls: a line is what a record shows.
     m_help->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_help->setTabChangesFocus(true);
@@ -240,6 +243,7 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
 QWidget* EditorWindow::buildFindingsPanel() {
     m_findings = new QListWidget;
     m_findings->setObjectName(QStringLiteral("findings"));
+    m_findings->setAccessibleName(QStringLiteral("Замечания"));
     m_findings->setWordWrap(true);
     m_findings->setAlternatingRowColors(true);
     const int iconSize = m_findings->style()->pixelMetric(QStyle::PM_SmallIconSize);

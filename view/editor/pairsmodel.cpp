@@ -56,7 +56,9 @@ QVariant PairsModel::data(const QModelIndex& index, int role) const {
         return qt(text);
     case Qt::EditRole:
         return qt(text);
+    // A screen reader hears as the cell's description what the tool tip shows.
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
         if (!present)
             return answer ? QStringLiteral("В файле ответов нет записи для этого вопроса.")
                           : QStringLiteral("В файле вопросов нет записи для этого ответа.");
