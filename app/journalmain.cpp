@@ -4,6 +4,7 @@
 #include "quiz/numbertext.h"
 #include "quiz/textcodec.h"
 #include "results/lessontable.h"
+#include "scalesetting.h"
 #include "view/journal/runjournal.h"
 
 #include <algorithm>
@@ -148,6 +149,7 @@ int main(int argc, char* argv[]) {
     try {
         if (arguments.list || arguments.csv)
             return runCommand(arguments);
+        vatro::applyScaleSetting();
         return vatro::runJournalWindow(argc, argv, arguments.folders);
     } catch (const std::exception& error) {
         std::cerr << "vatro-journal: " << error.what() << '\n';

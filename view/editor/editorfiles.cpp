@@ -61,12 +61,17 @@ std::u16string EditorWindow::openFolder(const std::filesystem::path& folder) {
     m_seed->setValue(static_cast<int>(editor::newBoardSeed()));
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
-    statusBar()->showMessage(
-        m_document.pairCount() == 0
-            ? QStringLiteral("Новая викторина: добавьте первую пару "
-                             "(Ctrl+Enter).")
-            : QStringLiteral("Открыта викторина: %1 пар.").arg(m_document.pairCount()));
+    if (m_document.pairCount() == 0)
+        showFirstPairHint();
+    else
+        statusBar()->showMessage(
+            QStringLiteral("Открыта викторина: %1 пар.").arg(m_document.pairCount()));
     return {};
+}
+
+void EditorWindow::showFirstPairHint() {
+    statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+    m_firstPairHint = true;
 }
 
 void EditorWindow::chooseFolderToOpen() {
@@ -95,7 +100,7 @@ void EditorWindow::chooseFolderToCreate() {
     }
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
-    statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+    showFirstPairHint();
 }
 
 bool EditorWindow::maybeSave() {
@@ -117,30 +122,30 @@ bool EditorWindow::save() {
         if (focused && focused != table && table->isAncestorOf(focused))
             table->setFocus(); // the cell editor loses the focus and hands its text over
     }
-    return saveWith(LackingChoice::Ask);
+    const editor::SavePlan plan = m_document.planSave();
+    const std::optional<editor::SaveChoices> choices = askBeforeSaving(plan);
+    if (!choices) {
+        statusBar()->showMessage(QStringLiteral("Не сохранено."));
+        return false;
+    }
+    const SaveOutcome outcome = m_document.save(*choices);
+    const QString message = qt(outcome.message);
+    statusBar()->showMessage(message);
+    refreshTitle();
+    if (outcome.ok())
+        return true;
+    if (outcome.status == SaveOutcome::Status::Failed)
+        QMessageBox::critical(this, QStringLiteral("Редактор викторины"), message);
+    return false;
 }
 
-bool EditorWindow::saveWith(LackingChoice choice) {
-    const SaveOutcome outcome = m_document.save(choice);
-    const QString message = qt(outcome.message);
-    switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
-    case SaveOutcome::Status::NothingToSave:
-        statusBar()->showMessage(message);
-        refreshTitle();
-        return true;
-    case SaveOutcome::Status::NeedsGuillemets:
-        if (ask(this, QMessageBox::Question, QStringLiteral("Заменить прямые кавычки на «ёлочки»?"),
-                message + QStringLiteral("\n\nФайлы викторины не могут хранить знак \" внутри "
-                                         "текста: игра оборвала бы на нём запись."),
-                {QStringLiteral("Заменить на «ёлочки»"), QStringLiteral("Отмена")}) == 0) {
-            m_document.useGuillemets();
-            return saveWith(choice);
-        }
-        break;
-    case SaveOutcome::Status::NeedsEncodingChoice: {
+std::optional<editor::SaveChoices> EditorWindow::askBeforeSaving(const editor::SavePlan& plan) {
+    editor::SaveChoices choices;
+    if (!plan.refusal.empty())
+        return choices; // nothing to ask: the save says why it cannot be done
+    if (!plan.lacking.empty()) {
         QStringList lacking;
-        for (const editor::LackingCharacters& found : outcome.lacking)
+        for (const editor::LackingCharacters& found : plan.lacking)
             lacking << QStringLiteral("%1: %2").arg(fileName(found.part), qt(found.characters));
         const int chosen = ask(
             this, QMessageBox::Question,
@@ -150,19 +155,20 @@ bool EditorWindow::saveWith(LackingChoice choice) {
                                "такой файл неверно. Можно вместо этого заменить эти знаки на «?»."),
             {QStringLiteral("Сохранить в UTF-8"), QStringLiteral("Заменить на «?»"),
              QStringLiteral("Отмена")});
-        if (chosen == 0)
-            return saveWith(LackingChoice::UseUtf8);
-        if (chosen == 1)
-            return saveWith(LackingChoice::Replace);
-        break;
+        if (chosen == 2)
+            return std::nullopt;
+        choices.lacking = chosen == 0 ? LackingChoice::UseUtf8 : LackingChoice::Replace;
     }
-    case SaveOutcome::Status::Failed:
-        QMessageBox::critical(this, QStringLiteral("Редактор викторины"), message);
-        statusBar()->showMessage(message);
-        return false;
+    if (!plan.quotes.empty()) {
+        if (ask(this, QMessageBox::Question, QStringLiteral("Заменить прямые кавычки на «ёлочки»?"),
+                qt(plan.quotes) +
+                    QStringLiteral("\n\nФайлы викторины не могут хранить знак \" внутри "
+                                   "текста: игра оборвала бы на нём запись."),
+                {QStringLiteral("Заменить на «ёлочки»"), QStringLiteral("Отмена")}) != 0)
+            return std::nullopt;
+        choices.guillemets = true;
     }
-    statusBar()->showMessage(QStringLiteral("Не сохранено."));
-    return false;
+    return choices;
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
