@@ -7,6 +7,7 @@
 #include "edithistory.h"
 #include "quiz/fieldwriter.h"
 #include "quiz/lettersupply.h"
+#include "quiz/quizfolder.h"
 #include "quizcontent.h"
 
 #include <array>
@@ -67,7 +68,7 @@ struct SaveOutcome {
 };
 
 // Whether the folder holds any of the four quiz files ("Открыть папку…" rather than "Создать").
-bool holdsQuiz(const std::filesystem::path& folder);
+using vatro::holdsQuiz;
 
 class QuizDocument {
 public:
@@ -146,6 +147,15 @@ public:
     // previous version as ИМЯ.bak (vatro.txt.bak); either every changed file is written or
     // none. Refuses a file that changed on disk since it was read.
     SaveOutcome save(LackingChoice choice = LackingChoice::Ask);
+    // "Сохранить как…": writes the quiz as it stands, unsaved changes too, into a folder that
+    // holds no quiz (all four files, in the encodings they had), and goes on editing there;
+    // the old folder keeps what was last saved in it. Refuses a folder that is missing or
+    // holds a quiz; on any failure the document stays with its old folder.
+    SaveOutcome saveAs(const std::filesystem::path& folder,
+                       LackingChoice choice = LackingChoice::Ask);
+    // The files on disk hold what the document holds: the game, which reads them, would play
+    // the quiz as shown ("Играть" asks to save first otherwise).
+    bool isSavedToDisk() const { return !m_folder.empty() && changedParts().empty(); }
 
 private:
     // One command: the parts as change leaves a copy of the content; none when nothing changed.

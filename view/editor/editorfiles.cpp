@@ -2,9 +2,12 @@
 // unsaved-changes question when the window closes or another folder is opened.
 #include "editorwindow.h"
 
+#include "library/newquizfolder.h"
 #include "pairsmodel.h"
 #include "qttext.h"
 #include "quiz/textcodec.h"
+#include "view/quiznamedialog.h"
+#include "view/startgame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,11 +87,12 @@ void EditorWindow::chooseFolderToOpen() {
 void EditorWindow::chooseFolderToCreate() {
     if (!maybeSave())
         return;
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Пустая папка для новой викторины"), QDir::homePath());
-    if (chosen.isEmpty())
+    const auto chosen =
+        QuizNameDialog::ask(this, QStringLiteral("Новая викторина"), QStringLiteral("Создать"),
+                            library::makeQuizFolder, true);
+    if (!chosen)
         return;
-    const editor::OpenOutcome outcome = m_document.create(pathFromUtf8(chosen.toStdString()));
+    const editor::OpenOutcome outcome = m_document.create(chosen->folder);
     if (!outcome.ok) {
         QMessageBox::warning(this, QStringLiteral("Редактор викторины"), qt(outcome.message));
         return;
@@ -96,6 +100,35 @@ void EditorWindow::chooseFolderToCreate() {
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
     statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+}
+
+void EditorWindow::chooseFolderToSaveAs() {
+    finishTypedCell();
+    const auto chosen =
+        QuizNameDialog::ask(this, QStringLiteral("Сохранить викторину как"),
+                            QStringLiteral("Сохранить"), library::makeQuizFolder, true);
+    if (!chosen)
+        return;
+    if (!saveWith(LackingChoice::Ask, chosen->folder) && chosen->made) {
+        std::error_code ignored; // the folder made for the copy, still empty
+        std::filesystem::remove(chosen->folder, ignored);
+    }
+}
+
+void EditorWindow::play() {
+    finishTypedCell();
+    if (!m_document.isSavedToDisk()) {
+        const int choice =
+            ask(this, QMessageBox::Question, QStringLiteral("Сохранить викторину перед игрой?"),
+                QStringLiteral("Игра читает файлы викторины с диска: несохранённых изменений "
+                               "она не увидит."),
+                {QStringLiteral("Сохранить и играть"), QStringLiteral("Отмена")});
+        if (choice != 0 || !saveWith(LackingChoice::Ask))
+            return;
+    }
+    if (startGame(m_document.folder()))
+        statusBar()->showMessage(QStringLiteral("Игра запущена на викторине «%1».")
+                                     .arg(qt(displayPath(m_document.folder()))));
 }
 
 bool EditorWindow::maybeSave() {
@@ -110,18 +143,23 @@ bool EditorWindow::maybeSave() {
     return choice == 1;
 }
 
-bool EditorWindow::save() {
+void EditorWindow::finishTypedCell() {
     // A cell being edited is part of what the teacher means to save.
     QWidget* focused = QApplication::focusWidget();
     for (QTableView* table : {m_pairs, m_board}) {
         if (focused && focused != table && table->isAncestorOf(focused))
             table->setFocus(); // the cell editor loses the focus and hands its text over
     }
+}
+
+bool EditorWindow::save() {
+    finishTypedCell();
     return saveWith(LackingChoice::Ask);
 }
 
-bool EditorWindow::saveWith(LackingChoice choice) {
-    const SaveOutcome outcome = m_document.save(choice);
+bool EditorWindow::saveWith(LackingChoice choice, const std::filesystem::path& target) {
+    const SaveOutcome outcome =
+        target.empty() ? m_document.save(choice) : m_document.saveAs(target, choice);
     const QString message = qt(outcome.message);
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
@@ -135,7 +173,7 @@ bool EditorWindow::saveWith(LackingChoice choice) {
                                          "текста: игра оборвала бы на нём запись."),
                 {QStringLiteral("Заменить на «ёлочки»"), QStringLiteral("Отмена")}) == 0) {
             m_document.useGuillemets();
-            return saveWith(choice);
+            return saveWith(choice, target);
         }
         break;
     case SaveOutcome::Status::NeedsEncodingChoice: {
@@ -151,9 +189,9 @@ bool EditorWindow::saveWith(LackingChoice choice) {
             {QStringLiteral("Сохранить в UTF-8"), QStringLiteral("Заменить на «?»"),
              QStringLiteral("Отмена")});
         if (chosen == 0)
-            return saveWith(LackingChoice::UseUtf8);
+            return saveWith(LackingChoice::UseUtf8, target);
         if (chosen == 1)
-            return saveWith(LackingChoice::Replace);
+            return saveWith(LackingChoice::Replace, target);
         break;
     }
     case SaveOutcome::Status::Failed:

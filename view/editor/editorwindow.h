@@ -62,8 +62,13 @@ private:
     // Folders and saving (editorfiles.cpp).
     void chooseFolderToOpen();
     void chooseFolderToCreate();
+    void chooseFolderToSaveAs();
     bool maybeSave();
-    bool saveWith(editor::LackingChoice choice);
+    void finishTypedCell();
+    // Saves into the document's folder, or with a target into that folder ("Сохранить как…").
+    bool saveWith(editor::LackingChoice choice, const std::filesystem::path& target = {});
+    // "Играть" (F5): the game on the folder, once what it would read is saved.
+    void play();
     // Showing the document (editorstatus.cpp).
     void documentChanged(editor::QuizPart part);
     void showHelpText();
