@@ -77,6 +77,16 @@ TEST_F(QuizLibrary, OwnQuizzesThenTheSettingsSharesSkippingWhatIsNoReadableQuiz)
     EXPECT_EQ(asOrdinaryUser([&] { return library::findQuizzes(places) == expected ? 0 : 1; }), 0);
 }
 
+// The example an administrator copies for a lab reads without a problem.
+TEST(QuizLibrarySettings, TheLabExampleReadsWithoutAProblem) {
+    const LoadedSettings example =
+        readSettings({Sample.parent_path().parent_path() / "doc" / "vatro.conf.example"});
+    EXPECT_TRUE(example.problems.empty());
+    EXPECT_EQ(example.values.quizLibrary,
+              std::vector<fs::path>{pathFromUtf8("/mnt/school/Викторины")});
+    EXPECT_TRUE(example.values.journalFolder);
+}
+
 TEST_F(QuizLibrary, TheSampleStandsInOnlyWhileThereIsNoOtherQuiz) {
     const library::LibraryPlaces places{own, {share}, Sample};
     const std::vector<QuizPlace> sampleOnly = {{Sample, Home::Sample}};
