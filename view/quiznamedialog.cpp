@@ -72,7 +72,7 @@ QuizNameDialog::QuizNameDialog(QWidget* parent, const QString& title, const QStr
     layout->addWidget(m_problem);
     layout->addStretch(1);
     layout->addWidget(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 70);
     showWhere();
     m_name->setFocus();
 }
@@ -95,6 +95,7 @@ void QuizNameDialog::accept() {
     if (!made.folder) {
         m_problem->setText(QString::fromStdU16String(made.problem));
         m_problem->show();
+        adjustSize(); // the reason is read whole, never squeezed
         m_name->setFocus();
         m_name->selectAll();
         return;
