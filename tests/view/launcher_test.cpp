@@ -64,11 +64,13 @@ TEST(Programs, TheLauncherPlaysTheOneQuizAndRemembersItOrEditsACopyOfTheSample) 
         std::ofstream(bin / program) << "#!/bin/sh\necho \"${0##*/}|$*\"\n";
         fs::permissions(bin / program, fs::perms::owner_all);
     }
-    QProcessEnvironment environment;
+    // A home of its own (the sanitizers' settings kept), and no other vatro on the path.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
     environment.insert(QStringLiteral("HOME"), text(home));
+    for (const char* unset : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
+        environment.remove(QString::fromLatin1(unset));
     environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), text(install.path() / "etc"));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const auto launch = [&](const QStringList& arguments) {
         const Finished launcher = run(text(bin / "vatro-launch"), arguments, environment);
