@@ -7,6 +7,7 @@
 #include "edithistory.h"
 #include "quiz/fieldwriter.h"
 #include "quiz/lettersupply.h"
+#include "quiz/quizfolder.h"
 #include "quizcontent.h"
 #include "tabletext.h"
 
@@ -91,7 +92,7 @@ struct PasteOutcome {
 };
 
 // Whether the folder holds any of the four quiz files ("Открыть папку…" rather than "Создать").
-bool holdsQuiz(const std::filesystem::path& folder);
+using vatro::holdsQuiz;
 
 class QuizDocument {
 public:
@@ -188,6 +189,16 @@ public:
     // changed file is written or none. Refuses a file that changed on disk since it was
     // read, and a question of the plan left unanswered.
     SaveOutcome save(SaveChoices choices = {});
+    // "Сохранить как…": the same two steps for writing the quiz as it stands, unsaved changes
+    // too, into a folder that holds no quiz (all four files, in the encodings they had); once
+    // written, the document goes on editing there, and the old folder keeps what was last
+    // saved in it. A folder that is missing or holds a quiz is refused (the plan's refusal);
+    // on any failure the document stays with its old folder.
+    SavePlan planSaveAs(const std::filesystem::path& folder);
+    SaveOutcome saveAs(const std::filesystem::path& folder, SaveChoices choices = {});
+    // The files on disk hold what the document holds: the game, which reads them, would play
+    // the quiz as shown ("Играть" asks to save first otherwise).
+    bool isSavedToDisk() const { return !m_folder.empty() && changedParts().empty(); }
 
 private:
     // One command: the parts as change leaves a copy of the content; none when nothing changed.
@@ -199,6 +210,15 @@ private:
                     std::array<FileOnDisk, 4> disk, bool created);
     void notify(const std::vector<PartChange>& changes);
     WrittenFile bytesIn(QuizPart part, FileEncoding encoding) const;
+    // "Сохранить как…" (quizsaveas.cpp): the document pointed at a folder where none of its
+    // files is written yet, and back.
+    struct Target {
+        std::filesystem::path folder;
+        std::array<FileOnDisk, 4> disk;
+        bool created;
+    };
+    Target retarget(const std::filesystem::path& folder);
+    void restore(Target target);
 
     std::filesystem::path m_folder;
     QuizContent m_content;

@@ -70,14 +70,6 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
     return {true, {}};
 }
 
-bool holdsQuiz(const std::filesystem::path& folder) {
-    std::error_code error;
-    return std::any_of(AllParts.begin(), AllParts.end(), [&](QuizPart part) {
-        return std::filesystem::exists(
-            std::filesystem::symlink_status(filePath(folder, part), error));
-    });
-}
-
 OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))

@@ -3,6 +3,7 @@
 #include "editor/quizdocument.h"
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
+#include "support/ordinaryuser.h"
 
 #include <fstream>
 #include <iterator>
@@ -32,20 +33,6 @@ std::map<std::string, std::string> snapshot(const std::filesystem::path& folder)
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         files[entry.path().filename().string()] = bytesOf(entry.path());
     return files;
-}
-
-// Runs the body in a child process as an ordinary user (root may write anywhere, and a file
-// size limit stands in for a full disk); its exit status.
-template <typename Body> int inChild(Body body) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
 }
 
 class EditorFiles : public ::testing::Test {
@@ -211,7 +198,7 @@ TEST_F(EditorFiles, AReadOnlyFolderOrAFullDiskLeavesEveryFileAsItWas) {
     ASSERT_EQ(::chmod(quiz.path().c_str(), 0755), 0);
     const auto before = snapshot(quiz.path());
     const auto saveFails = [&](bool readOnly) {
-        return inChild([&] {
+        return asOrdinaryUser([&] {
             QuizDocument child;
             if (!child.open(quiz.path()).ok)
                 return 1;

@@ -301,30 +301,5 @@ TEST(QuizCheckProgram, ExitsWithZeroOneOrTwoAsTheFolderDeserves) {
     }
 }
 
-// The menu entry's launcher starts the game in the teacher's ~/Ватро when it holds a quiz,
-// and in the sample quiz installed beside the game otherwise.
-TEST(QuizCheckLauncher, StartsTheGameInTheTeachersQuizFolderOrInTheSample) {
-    QuizFolder install;
-    const fs::path bin = install.path() / "bin";
-    const fs::path sample = install.path() / "share" / "vatro" / "quiz";
-    const fs::path home = install.path() / "home";
-    const fs::path own = home / pathFromUtf8("Ватро");
-    for (const fs::path& folder : {bin, sample, own})
-        fs::create_directories(folder);
-    fs::copy_file(SampleFolder.parent_path() / "vatro-launch", bin / "vatro-launch");
-    // A stand-in for the game that tells where it was started and with what.
-    std::ofstream(bin / "vatro") << "#!/bin/sh\necho \"$PWD|$*\"\n";
-    for (const char* program : {"vatro-launch", "vatro"})
-        fs::permissions(bin / program, fs::perms::owner_all);
-    const auto launch = [&](const std::string& arguments) {
-        std::string output;
-        runCommand("HOME=" + quoted(home) + " " + quoted(bin / "vatro-launch") + arguments, output);
-        return output;
-    };
-    EXPECT_EQ(launch(""), fs::canonical(sample).string() + "|\n");
-    std::ofstream(own / "vatro.txt") << "\xCE,\xCC\r\n";
-    EXPECT_EQ(launch(" -style fusion"), own.string() + "|-style fusion\n");
-}
-
 } // namespace
 } // namespace vatro::testing

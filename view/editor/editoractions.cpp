@@ -38,6 +38,11 @@ void EditorWindow::buildActions() {
             &QAction::triggered, this, [this] { chooseFolderToOpen(); });
     connect(menuAction(file, QStringLiteral("Сохранить"), {QKeySequence::Save}),
             &QAction::triggered, this, [this] { save(); });
+    connect(menuAction(file, QStringLiteral("Сохранить как…"), {QKeySequence::SaveAs}),
+            &QAction::triggered, this, [this] { chooseFolderToSaveAs(); });
+    file->addSeparator();
+    connect(menuAction(file, QStringLiteral("Играть"), {QKeySequence(Qt::Key_F5)}),
+            &QAction::triggered, this, [this] { play(); });
     file->addSeparator();
     // Every machine's results of a lesson, from the journal folders of this computer.
     connect(menuAction(file, QStringLiteral("Журнал класса…"), {}), &QAction::triggered, this,

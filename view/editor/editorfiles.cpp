@@ -2,9 +2,12 @@
 // unsaved-changes question when the window closes or another folder is opened.
 #include "editorwindow.h"
 
+#include "library/newquizfolder.h"
 #include "pairsmodel.h"
 #include "qttext.h"
 #include "quiz/textcodec.h"
+#include "view/quiznamedialog.h"
+#include "view/startgame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -89,11 +92,12 @@ void EditorWindow::chooseFolderToOpen() {
 void EditorWindow::chooseFolderToCreate() {
     if (!maybeSave())
         return;
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Пустая папка для новой викторины"), QDir::homePath());
-    if (chosen.isEmpty())
+    const auto chosen =
+        QuizNameDialog::ask(this, QStringLiteral("Новая викторина"), QStringLiteral("Создать"),
+                            library::makeQuizFolder, true);
+    if (!chosen)
         return;
-    const editor::OpenOutcome outcome = m_document.create(pathFromUtf8(chosen.toStdString()));
+    const editor::OpenOutcome outcome = m_document.create(chosen->folder);
     if (!outcome.ok) {
         QMessageBox::warning(this, QStringLiteral("Редактор викторины"), qt(outcome.message));
         return;
@@ -101,6 +105,35 @@ void EditorWindow::chooseFolderToCreate() {
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
     showFirstPairHint();
+}
+
+void EditorWindow::chooseFolderToSaveAs() {
+    finishTypedCell();
+    const auto chosen =
+        QuizNameDialog::ask(this, QStringLiteral("Сохранить викторину как"),
+                            QStringLiteral("Сохранить"), library::makeQuizFolder, true);
+    if (!chosen)
+        return;
+    if (!saveTo(chosen->folder) && chosen->made) {
+        std::error_code ignored; // the folder made for the copy, still empty
+        std::filesystem::remove(chosen->folder, ignored);
+    }
+}
+
+void EditorWindow::play() {
+    finishTypedCell();
+    if (!m_document.isSavedToDisk()) {
+        const int choice =
+            ask(this, QMessageBox::Question, QStringLiteral("Сохранить викторину перед игрой?"),
+                QStringLiteral("Игра читает файлы викторины с диска: несохранённых изменений "
+                               "она не увидит."),
+                {QStringLiteral("Сохранить и играть"), QStringLiteral("Отмена")});
+        if (choice != 0 || !saveTo({}))
+            return;
+    }
+    if (startGame(m_document.folder()))
+        statusBar()->showMessage(QStringLiteral("Игра запущена на викторине «%1».")
+                                     .arg(qt(displayPath(m_document.folder()))));
 }
 
 bool EditorWindow::maybeSave() {
@@ -115,20 +148,30 @@ bool EditorWindow::maybeSave() {
     return choice == 1;
 }
 
-bool EditorWindow::save() {
-    // A cell being edited is part of what the teacher means to save.
+// A cell being edited is part of what the teacher means to save.
+void EditorWindow::finishTypedCell() {
     QWidget* focused = QApplication::focusWidget();
     for (QTableView* table : {m_pairs, m_board}) {
         if (focused && focused != table && table->isAncestorOf(focused))
             table->setFocus(); // the cell editor loses the focus and hands its text over
     }
-    const editor::SavePlan plan = m_document.planSave();
+}
+
+bool EditorWindow::save() {
+    finishTypedCell();
+    return saveTo({});
+}
+
+bool EditorWindow::saveTo(const std::filesystem::path& target) {
+    const editor::SavePlan plan =
+        target.empty() ? m_document.planSave() : m_document.planSaveAs(target);
     const std::optional<editor::SaveChoices> choices = askBeforeSaving(plan);
     if (!choices) {
         statusBar()->showMessage(QStringLiteral("Не сохранено."));
         return false;
     }
-    const SaveOutcome outcome = m_document.save(*choices);
+    const SaveOutcome outcome =
+        target.empty() ? m_document.save(*choices) : m_document.saveAs(target, *choices);
     const QString message = qt(outcome.message);
     statusBar()->showMessage(message);
     refreshTitle();

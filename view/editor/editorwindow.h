@@ -74,9 +74,16 @@ private:
     void showFirstPairHint();
     void chooseFolderToOpen();
     void chooseFolderToCreate();
+    void chooseFolderToSaveAs();
     bool maybeSave();
+    void finishTypedCell();
+    // Saves into the document's folder, or with a target into that folder ("Сохранить как…"),
+    // asking the plan's questions once.
+    bool saveTo(const std::filesystem::path& target);
     // The plan's questions asked once; none when the teacher turned back.
     std::optional<editor::SaveChoices> askBeforeSaving(const editor::SavePlan& plan);
+    // "Играть" (F5): the game on the folder, once what it would read is saved.
+    void play();
     // Showing the document (editorstatus.cpp).
     void documentChanged(editor::QuizPart part);
     void showHelpText();
