@@ -55,6 +55,12 @@ struct LineReader {
             values.journalFolder = *folder;
             return std::nullopt;
         }
+        if (key == u"ComputerName") {
+            if (value.empty())
+                return u"имя компьютера пусто";
+            values.computerName = value;
+            return std::nullopt;
+        }
         if (key == u"QuizLibrary") {
             if (!libraryStarted)
                 values.quizLibrary.clear();
@@ -74,7 +80,7 @@ struct LineReader {
             return std::nullopt;
         }
         return u"неизвестный ключ «" + std::u16string(key) +
-               u"» (знакомые ключи: JournalFolder, QuizLibrary)";
+               u"» (знакомые ключи: JournalFolder, ComputerName, QuizLibrary)";
     }
 
     static std::u16string notAFolder(std::u16string_view value) {

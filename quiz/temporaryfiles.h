@@ -1,0 +1,28 @@
+#pragma once
+// The temporary files an atomic write leaves beside its target for a moment, and what a
+// killed writer left there for good.
+//
+// Name: "." + target + "." + machine + "-" + process + "-" + number + ".tmp", where machine
+// is 8 hexadecimal digits of this boot of this computer, process the process id and number
+// a count within the process; "." keeps the file out of sight of a file manager.
+
+#include <string>
+
+namespace vatro {
+
+// A name no other writer picks at the same moment, on this computer or on another one that
+// shares the folder. Safe from any thread.
+std::string temporaryNameFor(const std::string& target);
+
+// A temporary of this process that could not be removed (a network share gone for a moment);
+// the next clean-up of its folder removes it.
+void rememberLeftover(const std::string& name);
+
+// After a successful write into the folder (an open descriptor): removes temporary files of
+// the pattern above that no writer will finish — this process's leftovers, those of processes
+// of this boot that have ended, and any untouched for ten minutes (another computer's, or of
+// an earlier boot). Looks at each folder once per process, and again whenever this process
+// has leftovers.
+void removeStaleTemporaries(int folder);
+
+} // namespace vatro
