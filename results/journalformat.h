@@ -9,9 +9,11 @@
 //   expect (the comma is their decimal mark); every line ends with CR LF.
 // - A cell holding any of QuotedIfHolding, or a blank at either end, is put in double quotes
 //   and each double quote in it doubled; no other cell is quoted. No column name needs quotes.
-// - A text cell that begins with one of GuardedStarts gets FormulaGuard in front, so that a
-//   spreadsheet never takes a name for a formula; a reader drops one leading FormulaGuard.
-//   (The guard itself is among GuardedStarts, so that dropping it is always right.)
+// - A text cell that begins with one of GuardedStarts, or that a spreadsheet would read as a
+//   number, a date or a time (a digit first and nothing but NumberLike characters: "007",
+//   "1.50", "10:15", "1/2"), gets FormulaGuard in front, so that a name stays as typed and
+//   never becomes a formula; a reader drops one leading FormulaGuard from a text cell. (The
+//   guard itself is among GuardedStarts, so that dropping it is always right.)
 // - Numbers are whole decimal numbers; an empty cell is a value not known (no grade yet, no
 //   answer judged yet, no time after "Сброс").
 // - File name: "YYYY-MM-DD HH-MM COMPUTER.csv" for the date and time the run started and the
@@ -71,6 +73,7 @@ inline constexpr char16_t Quote = u'"';
 inline constexpr std::u16string_view QuotedIfHolding = u";,\t\"\r\n";
 inline constexpr char16_t FormulaGuard = u'\'';
 inline constexpr std::u16string_view GuardedStarts = u"=+-@\t\r'";
+inline constexpr std::u16string_view NumberLike = u"0123456789.,:/-+ %eE";
 
 inline constexpr std::string_view FileExtension = ".csv";
 

@@ -17,6 +17,20 @@ std::u16string shareCell(int points, int mistakes) {
     return decimal((static_cast<long long>(points) * 200 + judged) / (2 * judged));
 }
 
+// A number stored as text (the time used): the bare number, as any other number cell.
+std::u16string numberCell(std::u16string_view text) {
+    const std::u16string_view digits = text.starts_with(u'-') ? text.substr(1) : text;
+    if (digits.find_first_not_of(u"0123456789") == digits.npos && (text.empty() || !digits.empty()))
+        return std::u16string(text);
+    return textCell(text);
+}
+
+// Whether a spreadsheet would take the text for a number, a date or a time.
+bool looksLikeNumber(std::u16string_view text) {
+    return !text.empty() && text.front() >= u'0' && text.front() <= u'9' &&
+           text.find_first_not_of(journal::NumberLike) == text.npos;
+}
+
 void appendRow(std::u16string& text, const JournalRow& row) {
     using namespace journal;
     std::array<std::u16string, ColumnCount> cells;
@@ -26,8 +40,8 @@ void appendRow(std::u16string& text, const JournalRow& row) {
     cells[Name] = textCell(row.name);
     cells[Points] = decimal(row.points);
     cells[Mistakes] = decimal(row.mistakes);
-    cells[Minutes] = textCell(row.minutes);
-    cells[Seconds] = textCell(row.seconds);
+    cells[Minutes] = numberCell(row.minutes);
+    cells[Seconds] = numberCell(row.seconds);
     cells[Grade] = row.grade == 0 ? std::u16string() : decimal(row.grade);
     cells[Level] = textCell(row.level);
     cells[Mode] = textCell(row.mode);
@@ -47,7 +61,7 @@ void appendRow(std::u16string& text, const JournalRow& row) {
 std::u16string textCell(std::u16string_view text) {
     using namespace journal;
     std::u16string cell;
-    if (!text.empty() && GuardedStarts.find(text.front()) != text.npos)
+    if ((!text.empty() && GuardedStarts.find(text.front()) != text.npos) || looksLikeNumber(text))
         cell = FormulaGuard;
     cell += text;
     const bool quoted = cell.find_first_of(QuotedIfHolding) != cell.npos ||
