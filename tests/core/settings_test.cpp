@@ -1,82 +1,111 @@
-// vatro.conf as an administrator and a teacher write it, and where the journal then goes.
+// vatro.conf as an administrator and a user write it, and the folders a program keeps its
+// files in when the environment says little.
+#include "quiz/safefile.h"
 #include "quiz/textcodec.h"
-#include "results/journalplaces.h"
 #include "settings/settings.h"
-#include "support/gamefixture.h"
+#include "settings/userfolders.h"
+#include "support/environmentvariable.h"
+#include "support/quizfolder.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <optional>
-#include <pwd.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace vatro::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for one test, or unsets it (nullopt), and puts it back.
-class Environment {
-public:
-    Environment(const char* name, std::optional<std::string> value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-    }
-    ~Environment() { m_old ? setenv(m_name, m_old->c_str(), 1) : unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-TEST(Settings, TheUsersFileWinsAndABadLineIsNamedAndSkipped) {
+// The machine's file sets the lab's folders; the user's file, read last, changes one of
+// them; a line that is wrong is named with its file and number and skipped.
+TEST(Settings, UserFileWinsAndEachBadLineIsNamedAndSkipped) {
     QuizFolder folder;
-    folder.writeBytes("machine.conf", "[Ватро]\nJournalFolder=/srv/школа/журналы\n"
-                                      "ComputerName = Кабинет 12/ПК 7 \n");
-    folder.writeBytes("user.conf", "# учитель\r\nJournalFolder = /mnt/класс\r\nЖурнал /tmp\r\n");
+    folder.writeBytes("machine.conf",
+                      "# the lab\r\n[Ватро]\r\nJournalFolder = /mnt/школа/журнал\r\n"
+                      "QuizLibrary=/mnt/школа/викторины; /srv/quiz\r\n");
+    folder.writeBytes("user.conf", "\xEF\xBB\xBFQuizLibrary=~/Общие\nJournalFolder\n"
+                                   "Journal=/tmp\nJournalFolder=относительная\n[раздел\n");
+    const EnvironmentVariable home("HOME", "/home/ученик");
     const LoadedSettings loaded =
-        readSettings({folder.path() / "machine.conf", folder.path() / "missing.conf",
+        readSettings({folder.path() / "machine.conf", folder.path() / "absent.conf",
                       folder.path() / "user.conf"});
-    EXPECT_EQ(loaded.values.journalFolder, fs::path("/mnt/класс"));
-    EXPECT_EQ(utf8(computerName(loaded.values)), "Кабинет 12_ПК 7");
-    ASSERT_EQ(loaded.problems.size(), 1u);
-    EXPECT_EQ(utf8(loaded.problems[0]), "Файл настроек «" + (folder.path() / "user.conf").string() +
-                                            "», строка 3: нет знака «=» между ключом и значением. "
-                                            "Строка пропущена.");
-    const Environment data("XDG_DATA_HOME", "/var/данные");
-    EXPECT_EQ(journalFolders(loaded.values),
-              (std::vector<fs::path>{"/mnt/класс", "/var/данные/vatro/Журнал"}));
+    EXPECT_EQ(loaded.values.journalFolder, fs::path("/mnt/школа/журнал"));
+    EXPECT_EQ(loaded.values.quizLibrary, std::vector<fs::path>{"/home/ученик/Общие"});
+    const std::string user = (folder.path() / "user.conf").string();
+    const std::vector<std::string> expected = {
+        "Файл настроек «" + user +
+            "», строка 2: нет знака «=» между ключом и значением. "
+            "Строка пропущена.",
+        "Файл настроек «" + user +
+            "», строка 3: неизвестный ключ «Journal» (знакомые ключи: "
+            "JournalFolder, ComputerName, QuizLibrary). Строка пропущена.",
+        "Файл настроек «" + user +
+            "», строка 4: «относительная» — не папка: укажите полный "
+            "путь, начиная с «/» или «~/». Строка пропущена.",
+        "Файл настроек «" + user +
+            "», строка 5: заголовок раздела не закрыт скобкой «]». "
+            "Строка пропущена."};
+    std::vector<std::string> problems;
+    for (const std::u16string& problem : loaded.problems)
+        problems.push_back(utf16ToUtf8(problem));
+    EXPECT_EQ(problems, expected);
 }
 
-// A game started with HOME unset, as root, once made /Ватро at the root.
-TEST(Settings, WithoutHomeTheJournalIsNeverKeptAtTheRoot) {
-    const Environment data("XDG_DATA_HOME", std::nullopt);
+// The machine's files under $XDG_CONFIG_DIRS, the first most important, then the user's.
+TEST(Settings, AreLookedForInTheXdgFoldersTheUsersLast) {
+    const EnvironmentVariable dirs("XDG_CONFIG_DIRS", "/etc/школа:relative:/etc/xdg");
+    const EnvironmentVariable user("XDG_CONFIG_HOME", "/home/u/.config");
+    EXPECT_EQ(settingsFiles(),
+              (std::vector<fs::path>{"/etc/xdg/vatro/vatro.conf", "/etc/школа/vatro/vatro.conf",
+                                     "/home/u/.config/vatro/vatro.conf"}));
+    // A link, a FIFO, or a file that is no settings file is skipped with a message.
+    QuizFolder folder;
+    ASSERT_EQ(::mkfifo((folder.path() / "fifo.conf").c_str(), 0600), 0);
+    fs::create_symlink(folder.path() / "fifo.conf", folder.path() / "link.conf");
+    folder.writeBytes("cp1251.conf", encodeCp1251(u"JournalFolder=/mnt/журнал\r\n"));
+    const LoadedSettings loaded = readSettings(
+        {folder.path() / "fifo.conf", folder.path() / "link.conf", folder.path() / "cp1251.conf"});
+    EXPECT_EQ(loaded.problems.size(), 3u);
+    EXPECT_FALSE(loaded.values.journalFolder);
+}
+
+// Without $HOME a program finds the home in the password database, and never takes the
+// root of the file system for one.
+TEST(UserFolders, HomeComesFromThePasswordDatabaseWhenHomeIsUnset) {
+    const EnvironmentVariable data("XDG_DATA_HOME", nullptr);
     {
-        const Environment home("HOME", std::nullopt);
-        const passwd* entry = getpwuid(getuid());
-        ASSERT_TRUE(entry && entry->pw_dir);
-        const fs::path own = entry->pw_dir;
-        if (own != "/") {
-            EXPECT_EQ(journalFolders({}),
-                      (std::vector<fs::path>{own / "Ватро" / "Журнал",
-                                             own / ".local/share/vatro/Журнал"}));
+        const EnvironmentVariable home("HOME", nullptr);
+        const auto found = homeFolder();
+        if (found) {
+            EXPECT_TRUE(found->is_absolute());
+            EXPECT_NE(*found, fs::path("/"));
+            EXPECT_EQ(dataHome(), *found / ".local/share");
         }
     }
-    const Environment root("HOME", "/");
-    EXPECT_TRUE(journalFolders({}).empty());
-    Settings shared;
-    shared.journalFolder = "/mnt/класс";
-    EXPECT_EQ(journalFolders(shared), std::vector<fs::path>{"/mnt/класс"});
+    const EnvironmentVariable root("HOME", "/");
+    EXPECT_NE(homeFolder(), std::optional<fs::path>("/"));
 }
 
-class SettingsProblems : public GameTest {};
-
-TEST_F(SettingsProblems, AreToldOnceAtStartAndTheGamePlaysOn) {
-    host.settings = {u"Файл настроек «a», строка 2: …", u"Файл настроек «b», строка 5: …"};
-    play(&Form1::Command8);
-    form().Command5.click();
-    EXPECT_EQ(host.errors, std::vector<std::u16string>{u"Файл настроек «a», строка 2: …\n"
-                                                       u"Файл настроек «b», строка 5: …"});
+// The one reader never waits on a FIFO, never follows a link at the file's own name, and
+// judges the file it opened.
+TEST(SafeRead, ReadsOnlyARegularFileOfAtMostItsLimit) {
+    QuizFolder folder;
+    folder.writeBytes("quiz.txt", "ОМ,ВОЛЬТ");
+    ASSERT_EQ(::mkfifo((folder.path() / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(folder.path() / "quiz.txt", folder.path() / "link");
+    using S = SafeRead::Status;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(readFileSafely(folder.path() / "fifo", 100).status, S::NotRegular);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_EQ(readFileSafely(folder.path() / "link", 100).status, S::NotRegular);
+    EXPECT_EQ(readFileSafely(folder.path(), 100).status, S::NotRegular);
+    EXPECT_EQ(readFileSafely(folder.path() / "none", 100).status, S::Missing);
+    EXPECT_EQ(readFileSafely(folder.path() / "quiz.txt", 14).status, S::TooLarge);
+    const SafeRead read = readFileSafely(folder.path() / "quiz.txt", 15);
+    EXPECT_EQ(read.status, S::Read);
+    EXPECT_EQ(read.bytes, "ОМ,ВОЛЬТ");
 }
 
 } // namespace
