@@ -1,5 +1,4 @@
 // The class journal: what a teacher finds in the spreadsheet after each event of a lesson.
-#include "results/journaltable.h"
 #include "support/gamefixture.h"
 #include "support/journalfile.h"
 
@@ -152,32 +151,6 @@ TEST_F(Journal, AShareGoneMidLessonKeepsTheWholeTableLocallyUntilItIsBack) {
     EXPECT_EQ(rowsOf(onShare), whole);
     EXPECT_TRUE(folderNames(fallback()).empty()) << "the copy kept meanwhile is not needed";
     EXPECT_EQ(host.errors.size(), 1u);
-}
-
-TEST(JournalTable, NamesLandInOneCellAsTextNeverAsFormula) {
-    const std::vector<std::pair<std::u16string, std::string>> names = {
-        {u"=1+1", "'=1+1"},
-        {u"+7 класс", "'+7 класс"},
-        {u"-Б", "'-Б"},
-        {u"@SUM(A1)", "'@SUM(A1)"},
-        {u"'Гроза", "''Гроза"},
-        {u"Ли; Ким", "Ли; Ким"},
-        {u"Ли, Ким\tи Пак", "Ли, Ким\tи Пак"},
-        {u"\"Гроза\", 7Б", "\"Гроза\", 7Б"},
-        {u"Катя\r\nМаша", "Катя\r\nМаша"},
-        {u" Ли ", " Ли "}};
-    std::vector<JournalRow> rows;
-    for (const auto& [name, cell] : names)
-        rows.push_back({u"pc07", 1, static_cast<int>(rows.size()) + 1, name, 1, 0, u"0", u"5", 5,
-                        u"Мастер", u"Игра2", 3, u"/home/учитель/7Б, физика"});
-    const auto cells = spreadsheetCells(journalTable(rows));
-    ASSERT_EQ(cells.size(), names.size() + 1);
-    for (std::size_t r = 0; r < names.size(); ++r) {
-        EXPECT_EQ(cells[r + 1].size(), 14u) << names[r].second;
-        EXPECT_EQ(cells[r + 1][3], names[r].second);
-        EXPECT_EQ(cells[r + 1][7], "5");
-        EXPECT_EQ(cells[r + 1][13], "/home/учитель/7Б, физика");
-    }
 }
 
 // Each fault of the preferred folder: the journal goes to the next folder, says so, and
