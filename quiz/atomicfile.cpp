@@ -94,7 +94,7 @@ void AtomicFile::discard() {
     m_fd = -1;
     // A share gone for a moment keeps the file; it goes with the next clean-up there.
     if (!m_tempName.empty() && unlinkat(m_folder, m_tempName.c_str(), 0) != 0 && errno != ENOENT)
-        rememberLeftover(m_tempName);
+        rememberLeftover(m_folder, m_tempName);
     m_tempName.clear();
 }
 
@@ -125,6 +125,9 @@ std::optional<FileWriteError> AtomicFile::createTemporary(bool anonymous, mode_t
     }
     if (m_fd < 0) {
         const FileWriteError problem = systemError(errno);
+        // A network share may have made the file before the request failed.
+        if (!m_tempName.empty() && errno != EEXIST)
+            rememberLeftover(m_folder, m_tempName);
         m_tempName.clear();
         return problem;
     }
@@ -199,8 +202,12 @@ std::optional<FileWriteError> AtomicFile::createExclusively(const std::string& n
     // and it then renames the contents over its own file.
     const int held =
         openat(m_folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (held < 0)
-        return systemError(errno);
+    if (held < 0) {
+        FileWriteError problem = systemError(errno);
+        // A share gone in the middle of the request may have made the file all the same.
+        problem.mayHoldName = problem.kind != Kind::AlreadyExists;
+        return problem;
+    }
     close(held);
     if (renameat(m_folder, m_tempName.c_str(), m_folder, name.c_str()) == 0) {
         m_tempName.clear();
@@ -210,7 +217,7 @@ std::optional<FileWriteError> AtomicFile::createExclusively(const std::string& n
     if (problem.kind == Kind::AlreadyExists)
         problem.kind = Kind::Failed; // the name is ours: something else went wrong
     if (unlinkat(m_folder, name.c_str(), 0) != 0 && errno != ENOENT)
-        problem.nameHeld = true;
+        problem.mayHoldName = true;
     return problem;
 }
 

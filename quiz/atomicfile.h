@@ -26,9 +26,10 @@ struct FileWriteError {
     };
     Kind kind = Kind::Failed;
     int systemError = 0; // errno, 0 when the check was our own
-    // A new file's name is held by an empty file of the writer's own, which the write could
-    // not fill; a later Replace of that name fills it.
-    bool nameHeld = false;
+    // A new file's name may be held by an empty file of the writer's own, which the write
+    // could not fill or remove (a network share gone in the middle): a later writer that finds
+    // an empty file there may take the name.
+    bool mayHoldName = false;
 };
 
 enum class WriteMode {

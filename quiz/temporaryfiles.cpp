@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -51,7 +52,7 @@ bool machineKnown(std::string_view tag) {
 
 struct Registry {
     std::mutex mutex;
-    std::set<std::string> leftovers;
+    std::map<std::string, std::set<std::string>> leftovers; // by folderKey()
     std::set<std::string> looked; // folders cleaned once already, as folderKey() names them
 };
 
@@ -106,12 +107,11 @@ std::optional<Writer> writerOf(std::string_view name) {
     return writer;
 }
 
-bool isStale(int folder, const std::string& name, const Writer& writer, time_t now) {
+bool isStale(int folder, const std::set<std::string>& leftovers, const std::string& name,
+             const Writer& writer, time_t now) {
     if (writer.machine == machineTag() && machineKnown(writer.machine)) {
-        if (writer.process == ::getpid()) {
-            const std::lock_guard lock(registry().mutex);
-            return registry().leftovers.contains(name);
-        }
+        if (writer.process == ::getpid())
+            return leftovers.contains(name);
         if (::kill(static_cast<pid_t>(writer.process), 0) != 0 && errno == ESRCH)
             return true;
     }
@@ -129,19 +129,22 @@ std::string temporaryNameFor(const std::string& target) {
            std::to_string(counter.fetch_add(1, std::memory_order_relaxed)) + std::string(Suffix);
 }
 
-void rememberLeftover(const std::string& name) {
+void rememberLeftover(int folder, const std::string& name) {
+    const std::string key = folderKey(folder);
     const std::lock_guard lock(registry().mutex);
-    registry().leftovers.insert(name);
+    registry().leftovers[key].insert(name);
 }
 
 void removeStaleTemporaries(int folder) {
     const std::string key = folderKey(folder);
     if (key.empty())
         return;
+    std::set<std::string> leftovers;
     {
         const std::lock_guard lock(registry().mutex);
         const bool first = registry().looked.insert(key).second;
-        if (!first && registry().leftovers.empty())
+        leftovers = registry().leftovers[key];
+        if (!first && leftovers.empty())
             return;
     }
     // A descriptor of its own: reading a folder moves the descriptor's position.
@@ -156,18 +159,28 @@ void removeStaleTemporaries(int folder) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     std::vector<std::string> stale;
+    std::set<std::string> kept; // of this process's leftovers, those that are still there
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (const auto writer = writerOf(name);
-            writer && isStale(folder, name, *writer, now.tv_sec))
+        const auto writer = writerOf(name);
+        if (!writer)
+            continue;
+        if (isStale(folder, leftovers, name, *writer, now.tv_sec))
             stale.push_back(name);
+        else if (leftovers.contains(name))
+            kept.insert(name);
     }
     ::closedir(dir);
     for (const std::string& name : stale) {
-        if (::unlinkat(folder, name.c_str(), 0) == 0 || errno == ENOENT) {
-            const std::lock_guard lock(registry().mutex);
-            registry().leftovers.erase(name);
-        }
+        if (::unlinkat(folder, name.c_str(), 0) != 0 && errno != ENOENT && leftovers.contains(name))
+            kept.insert(name);
+    }
+    const std::lock_guard lock(registry().mutex);
+    std::set<std::string>& remembered = registry().leftovers[key];
+    // Those remembered meanwhile were not looked for yet.
+    for (const std::string& name : leftovers) {
+        if (!kept.contains(name))
+            remembered.erase(name);
     }
 }
 

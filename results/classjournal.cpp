@@ -57,7 +57,7 @@ void ClassJournal::begin(std::vector<fs::path> folders, const LocalDateTime& sta
         close(place);
     m_places.clear();
     for (fs::path& folder : folders)
-        m_places.push_back({std::move(folder), -1, {}});
+        m_places.push_back({std::move(folder), -1, {}, {}});
     m_started = started;
     m_computer = std::move(computer);
     m_file.clear();
@@ -96,6 +96,13 @@ std::optional<std::u16string> ClassJournal::write(std::string_view bytes) {
 std::optional<std::u16string> ClassJournal::writeIn(Place& place, std::string_view bytes) {
     if (auto problem = open(place))
         return problem;
+    if (!place.maybeHeld.empty()) {
+        struct stat held {};
+        if (::fstatat(place.fd, place.maybeHeld.c_str(), &held, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(held.st_mode) && held.st_size == 0)
+            place.name = place.maybeHeld;
+        place.maybeHeld.clear();
+    }
     if (place.name.empty())
         return createIn(place, bytes);
     const fs::path file = place.folder / pathFromUtf8(place.name);
@@ -138,12 +145,13 @@ std::optional<std::u16string> ClassJournal::createIn(Place& place, std::string_v
         const fs::path file = place.folder / pathFromUtf8(name);
         const std::optional<FileWriteError> problem =
             m_store(place.fd, file, bytes, WriteMode::CreateNew);
-        if (!problem || problem->nameHeld)
-            place.name = name;
         if (!problem) {
+            place.name = name;
             m_file = file;
             return std::nullopt;
         }
+        if (problem->mayHoldName)
+            place.maybeHeld = name;
         if (problem->kind != FileWriteError::Kind::AlreadyExists) {
             close(place);
             return describeFileWriteError(*problem, file);

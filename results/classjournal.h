@@ -53,6 +53,9 @@ private:
         std::filesystem::path folder;
         int fd = -1;      // the folder, open; -1 until opened, and after a failure
         std::string name; // this run's file there, once created
+        // A name whose creation a network share cut off: an empty file under it is this
+        // run's, made all the same.
+        std::string maybeHeld;
     };
     std::optional<std::u16string> writeIn(Place& place, std::string_view bytes);
     std::optional<std::u16string> open(Place& place);

@@ -3,6 +3,7 @@
 #include "support/journalfile.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -175,6 +176,31 @@ TEST_F(Journal, AFolderThatIsAFileOrALinkSendsTheJournalToTheNextFolder) {
         EXPECT_NE(utf8(host.errors[0]).find(form().journal.file().string()), std::string::npos);
         host.errors.clear();
     }
+}
+
+// The share made the file but its answer was lost: the empty file is this run's, and no
+// second file of the run appears beside it.
+TEST_F(Journal, ANameWhoseCreationTheShareCutOffStaysTheRunsOwn) {
+    Form1& f = start();
+    bool cut = true;
+    f.journal.setStore([&](int folder, const fs::path& file, std::string_view bytes,
+                           WriteMode mode) -> std::optional<FileWriteError> {
+        if (!cut || file.parent_path() != preferred())
+            return writeFileAtomicallyAt(folder, file.filename().string(), bytes, mode);
+        cut = false;
+        close(openat(folder, file.filename().c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600));
+        FileWriteError lost{FileWriteError::Kind::Failed, EIO};
+        lost.mayHoldName = true;
+        return lost;
+    });
+    registerPlayer(u"Иванов");
+    settle();
+    ASSERT_EQ(host.errors.size(), 1u) << "the journal is kept locally meanwhile";
+    f.Command5.click();
+    settle();
+    EXPECT_EQ(folderNames(preferred()), std::vector<std::string>{"2026-12-08 12-00 pc07.csv"});
+    EXPECT_EQ(rows(), Rows{"pc07|1|1|Иванов|0|0|0|0||||0|"});
+    EXPECT_TRUE(folderNames(fallback()).empty());
 }
 
 // A link put in place of the folder between two events: the journal stays in the folder it
