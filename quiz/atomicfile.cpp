@@ -92,8 +92,9 @@ void AtomicFile::discard() {
     if (m_fd >= 0)
         close(m_fd);
     m_fd = -1;
-    // A share gone for a moment keeps the file; it goes with the next clean-up there.
-    if (!m_tempName.empty() && unlinkat(m_folder, m_tempName.c_str(), 0) != 0 && errno != ENOENT)
+    // A share gone for a moment keeps the file, and may say it has none; it goes with the
+    // next clean-up there.
+    if (!m_tempName.empty() && unlinkat(m_folder, m_tempName.c_str(), 0) != 0)
         rememberLeftover(m_folder, m_tempName);
     m_tempName.clear();
 }

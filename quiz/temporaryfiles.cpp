@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <dirent.h>
@@ -52,7 +53,8 @@ bool machineKnown(std::string_view tag) {
 
 struct Registry {
     std::mutex mutex;
-    std::map<std::string, std::set<std::string>> leftovers; // by folderKey()
+    // By folderKey(); each with when it was left.
+    std::map<std::string, std::map<std::string, std::chrono::steady_clock::time_point>> leftovers;
     std::set<std::string> looked; // folders cleaned once already, as folderKey() names them
 };
 
@@ -61,18 +63,19 @@ Registry& registry() {
     return shared;
 }
 
-// A folder by its file system, its number there and its path: a number alone may be given
-// again to a new folder once the old one is deleted.
+// A folder by the path its descriptor leads to, which the system knows without asking the
+// file system. A network share gone for a moment has the system call its folders deleted;
+// opened again by their path, they are the same folders.
 std::string folderKey(int folder) {
-    struct stat self {};
-    if (::fstat(folder, &self) != 0)
-        return {};
     char link[64];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", folder);
     char path[4096];
     const ssize_t length = ::readlink(link, path, sizeof path);
-    return std::to_string(self.st_dev) + ":" + std::to_string(self.st_ino) + ":" +
-           std::string(path, length > 0 ? static_cast<std::size_t>(length) : 0);
+    std::string key(path, length > 0 ? static_cast<std::size_t>(length) : 0);
+    constexpr std::string_view Deleted = " (deleted)";
+    if (key.ends_with(Deleted))
+        key.resize(key.size() - Deleted.size());
+    return key;
 }
 
 struct Writer {
@@ -107,11 +110,11 @@ std::optional<Writer> writerOf(std::string_view name) {
     return writer;
 }
 
-bool isStale(int folder, const std::set<std::string>& leftovers, const std::string& name,
-             const Writer& writer, time_t now) {
+// Another process's temporary that its writer will never finish.
+bool isStale(int folder, const std::string& name, const Writer& writer, time_t now) {
     if (writer.machine == machineTag() && machineKnown(writer.machine)) {
         if (writer.process == ::getpid())
-            return leftovers.contains(name);
+            return false; // ours: another thread may be writing it
         if (::kill(static_cast<pid_t>(writer.process), 0) != 0 && errno == ESRCH)
             return true;
     }
@@ -119,6 +122,31 @@ bool isStale(int folder, const std::set<std::string>& leftovers, const std::stri
     if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
         return false;
     return now - info.st_mtime > StaleAfterSeconds;
+}
+
+// What killed writers of other processes left; once per folder and process.
+void removeOthersStale(int folder) {
+    // A descriptor of its own: reading a folder moves the descriptor's position.
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0)
+        return;
+    DIR* const dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return;
+    }
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (const auto writer = writerOf(name);
+            writer && isStale(folder, name, *writer, now.tv_sec))
+            stale.push_back(name);
+    }
+    ::closedir(dir);
+    for (const std::string& name : stale)
+        ::unlinkat(folder, name.c_str(), 0);
 }
 
 } // namespace
@@ -132,56 +160,35 @@ std::string temporaryNameFor(const std::string& target) {
 void rememberLeftover(int folder, const std::string& name) {
     const std::string key = folderKey(folder);
     const std::lock_guard lock(registry().mutex);
-    registry().leftovers[key].insert(name);
+    registry().leftovers[key].emplace(name, std::chrono::steady_clock::now());
 }
 
 void removeStaleTemporaries(int folder) {
     const std::string key = folderKey(folder);
     if (key.empty())
         return;
-    std::set<std::string> leftovers;
+    std::map<std::string, std::chrono::steady_clock::time_point> leftovers;
+    bool first = false;
     {
         const std::lock_guard lock(registry().mutex);
-        const bool first = registry().looked.insert(key).second;
+        first = registry().looked.insert(key).second;
         leftovers = registry().leftovers[key];
-        if (!first && leftovers.empty())
-            return;
     }
-    // A descriptor of its own: reading a folder moves the descriptor's position.
-    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (listing < 0)
-        return;
-    DIR* const dir = ::fdopendir(listing);
-    if (!dir) {
-        ::close(listing);
-        return;
+    // This process's own are removed by name: a share's listing may lag behind. A share that
+    // has just come back may also still say "no such file" for a while of what it has.
+    const auto settled = std::chrono::steady_clock::now() - std::chrono::seconds(10);
+    std::set<std::string> gone;
+    for (const auto& [name, left] : leftovers) {
+        if (::unlinkat(folder, name.c_str(), 0) == 0 || (errno == ENOENT && left < settled))
+            gone.insert(name);
     }
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    std::vector<std::string> stale;
-    std::set<std::string> kept; // of this process's leftovers, those that are still there
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        const auto writer = writerOf(name);
-        if (!writer)
-            continue;
-        if (isStale(folder, leftovers, name, *writer, now.tv_sec))
-            stale.push_back(name);
-        else if (leftovers.contains(name))
-            kept.insert(name);
+    if (!gone.empty()) {
+        const std::lock_guard lock(registry().mutex);
+        for (const std::string& name : gone)
+            registry().leftovers[key].erase(name);
     }
-    ::closedir(dir);
-    for (const std::string& name : stale) {
-        if (::unlinkat(folder, name.c_str(), 0) != 0 && errno != ENOENT && leftovers.contains(name))
-            kept.insert(name);
-    }
-    const std::lock_guard lock(registry().mutex);
-    std::set<std::string>& remembered = registry().leftovers[key];
-    // Those remembered meanwhile were not looked for yet.
-    for (const std::string& name : leftovers) {
-        if (!kept.contains(name))
-            remembered.erase(name);
-    }
+    if (first)
+        removeOthersStale(folder);
 }
 
 } // namespace vatro

@@ -16,14 +16,14 @@ std::string temporaryNameFor(const std::string& target);
 
 // A temporary of this process in the folder (an open descriptor) that may be there still: its
 // removal failed, or its creation failed in a way that may have made it all the same (a
-// network share gone in the middle of a request). The next clean-up of the folder removes it.
+// network share gone in the middle of a request). The clean-ups after the next successful
+// writes there remove it.
 void rememberLeftover(int folder, const std::string& name);
 
-// After a successful write into the folder (an open descriptor): removes temporary files of
-// the pattern above that no writer will finish — this process's leftovers, those of processes
-// of this boot that have ended, and any untouched for ten minutes (another computer's, or of
-// an earlier boot). Looks at each folder once per process, and again whenever this process
-// has leftovers there.
+// After a successful write into the folder (an open descriptor): removes this process's
+// leftovers there, and, the first time in the process, the temporary files of the pattern
+// above that no other writer will finish: those of processes of this boot that have ended,
+// and any untouched for ten minutes (another computer's, or of an earlier boot).
 void removeStaleTemporaries(int folder);
 
 } // namespace vatro
