@@ -24,7 +24,13 @@ struct Settings {
     // ComputerName=: this computer's name in the class journal, for a lab whose host names
     // are all alike; the host name when not set.
     std::u16string computerName;
+    // Scale=: how many times larger the game draws its windows, letters and pictures, for
+    // a pupil who sees poorly; 1.0 to 3.0, with a decimal point or comma.
+    std::optional<double> scale;
 };
+
+inline constexpr double MinScale = 1.0;
+inline constexpr double MaxScale = 3.0;
 
 struct LoadedSettings {
     Settings values;

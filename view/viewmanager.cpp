@@ -1,6 +1,8 @@
 #include "viewmanager.h"
 
+#include "accessibility.h"
 #include "eventguard.h"
+#include "focusframe.h"
 #include "game/form1.h"
 #include "pictures.h"
 #include "view/editor/openeditor.h"
@@ -25,6 +27,25 @@ std::chrono::milliseconds untilNextSecond() {
                                      Margin);
 }
 
+// Qt's Russian catalogue files the file dialog's type names ("Folder", "Drive", "File")
+// under the dialog, where Qt 6 looks them up under its icon provider: they are asked of the
+// dialog's entries.
+class MovedTranslations : public QTranslator {
+public:
+    MovedTranslations(const QTranslator& qtbase, QObject* parent)
+        : QTranslator(parent), m_qtbase(qtbase) {}
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (qstrcmp(context, "QAbstractFileIconProvider") == 0)
+            return m_qtbase.translate("QFileDialog", source, disambiguation, n);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    const QTranslator& m_qtbase;
+};
+
 } // namespace
 
 void prepareApplication(QApplication& app) {
@@ -35,14 +56,19 @@ void prepareApplication(QApplication& app) {
     // The game speaks Russian whatever the desktop's language: so do Qt's own dialogs.
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(translator);
-    else
+        // Installed later, asked first.
+        QApplication::installTranslator(new MovedTranslations(*translator, &app));
+    } else {
         delete translator;
+    }
     // Fusion paints buttons in their palette colour, so graphical buttons keep their
-    // designed colours whatever the desktop theme.
+    // designed colours whatever the desktop theme; the focus shows as a frame a low-sighted
+    // player sees.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(style);
+        app.setStyle(focusFrameStyle(style));
+    installAccessibility();
 }
 
 ViewManager::ViewManager(Form1& form) : m_form(form) {
@@ -146,6 +172,8 @@ void ViewManager::syncSecondary(Window& window) {
     if (window.Visible() && !view->isVisible()) {
         centreAt(*view, m_main->geometry().center());
         view->show();
+        // The keys go to the window just opened, so that Escape puts it away again.
+        view->activateWindow();
     } else if (!window.Visible() && view->isVisible()) {
         view->hide();
     }
