@@ -1,5 +1,6 @@
 #include "journalfolders.h"
 
+#include "journalplaces.h"
 #include "lessons.h"
 #include "quiz/numbertext.h"
 #include "quiz/safefile.h"
@@ -100,9 +101,11 @@ void scanFolder(int fd, const fs::path& folder, std::vector<FolderRuns>& into, J
         } else if (readRows(file, readFileSafelyAt(fd, pathFromUtf8(name), MaxJournalBytes), table,
                             scan.problems) &&
                    !table.rows.empty()) {
-            JournalRun run{file, named->started, named->computer, {}, table.rows.size()};
-            if (!table.olderLayout)
-                run.computer = table.rows.front().computer;
+            // The rows name the computer; the older ones do not, and their file's name is all.
+            JournalRun run{
+                file, named->started, table.rows.front().row.computer, {}, table.rows.size()};
+            if (run.computer.empty())
+                run.computer = named->computer;
             for (const JournalEntry& entry : table.rows) {
                 if (!entry.row.quizFolder.empty()) {
                     run.quizFolder = entry.row.quizFolder;
@@ -169,9 +172,9 @@ std::vector<JournalEntry> readJournalRun(const JournalRun& run,
     JournalTableRead table;
     if (!readRows(run.file, readFileSafely(run.file, MaxJournalBytes), table, problems))
         return {};
-    if (table.olderLayout) {
-        for (JournalEntry& entry : table.rows)
-            entry.computer = run.computer;
+    for (JournalEntry& entry : table.rows) {
+        if (entry.row.computer.empty())
+            entry.row.computer = run.computer;
     }
     return std::move(table.rows);
 }
@@ -182,12 +185,11 @@ std::vector<fs::path> defaultJournalFolders() {
         if (std::find(folders.begin(), folders.end(), folder) == folders.end())
             folders.push_back(std::move(folder));
     };
-    if (const auto& set = machineSettings().values.journalFolder)
-        add(*set);
+    for (fs::path& folder : journalFolders(machineSettings().values))
+        add(std::move(folder));
+    // Where the game kept its journal before JournalFolder= was set.
     if (const auto home = homeFolder())
         add(*home / pathFromUtf8("Ватро") / pathFromUtf8("Журнал"));
-    if (const auto data = dataHome())
-        add(*data / "vatro" / pathFromUtf8("Журнал"));
     return folders;
 }
 

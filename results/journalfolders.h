@@ -15,7 +15,7 @@ namespace vatro {
 struct JournalRun {
     std::filesystem::path file;
     LocalDateTime started;     // as the file's name says
-    std::u16string computer;   // as its rows say; the older files name none
+    std::u16string computer;   // as its rows say, or its name where they say none
     std::u16string quizFolder; // as its first row says
     std::size_t pupils = 0;    // its rows: a pupil or team in one round
 };
@@ -34,7 +34,8 @@ struct JournalScan {
 JournalScan scanJournalFolders(const std::vector<std::filesystem::path>& folders,
                                bool missingIsProblem);
 
-// The rows of the run's file as it is now; what could not be read is added to problems.
+// The rows of the run's file as it is now, each with a computer (the run's where the row
+// names none); what could not be read is added to problems.
 std::vector<JournalEntry> readJournalRun(const JournalRun& run,
                                          std::vector<std::u16string>& problems);
 

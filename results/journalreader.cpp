@@ -1,57 +1,14 @@
 #include "journalreader.h"
 
+#include "journalformat.h"
 #include "quiz/numbertext.h"
 #include "quiz/textcodec.h"
 
-#include <array>
 #include <charconv>
-#include <climits>
 
 namespace vatro {
 
 namespace {
-
-// ---- The format of the files, as the writer defines it ----
-// (until the journal's format has its own definitions: the same names as they will have)
-namespace journal {
-enum Column {
-    Computer,
-    Round,
-    Number,
-    Name,
-    Points,
-    Mistakes,
-    Minutes,
-    Seconds,
-    Grade,
-    Level,
-    Mode,
-    QuestionsPosed,
-    RightShare,
-    QuizFolder,
-    ColumnCount
-};
-inline constexpr std::array<std::u16string_view, ColumnCount> JournalColumns = {
-    u"Компьютер",
-    u"Тур",
-    u"№",
-    u"Фамилия или команда",
-    u"Баллов",
-    u"Ошибок",
-    u"Минут",
-    u"Секунд",
-    u"Оценка",
-    u"Уровень",
-    u"Режим",
-    u"Вопросов задано",
-    u"Верных ответов (%)",
-    u"Папка вопросов"};
-inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-inline constexpr char16_t Separator = u';';
-inline constexpr char16_t Quote = u'"';
-inline constexpr char16_t FormulaGuard = u'\'';
-inline constexpr std::string_view FileExtension = ".csv";
-} // namespace journal
 
 using namespace journal;
 
@@ -213,7 +170,7 @@ std::optional<std::u16string> toEntry(const Layout& layout, std::vector<std::u16
         bool emptyAllowed = false;
         switch (column) {
         case Computer:
-            entry.computer = unguarded(layout, std::move(cell));
+            row.computer = unguarded(layout, std::move(cell));
             break;
         case Name:
             row.name = unguarded(layout, std::move(cell));
@@ -234,7 +191,7 @@ std::optional<std::u16string> toEntry(const Layout& layout, std::vector<std::u16
             row.quizFolder = unguarded(layout, std::move(cell));
             break;
         case Round:
-            number = &entry.round;
+            number = &row.round;
             break;
         case Number:
             number = &row.number;
@@ -314,7 +271,6 @@ JournalTableRead readJournalTable(std::string_view bytes) {
                            : u"это не журнал Ватро: в первой строке не названия столбцов журнала";
         return read;
     }
-    read.olderLayout = layout == &olderLayout();
     for (std::size_t record = 2; pos < text.size(); ++record) {
         const RecordEnd end = readRecord(text, pos, cells);
         if (end == RecordEnd::Torn) {

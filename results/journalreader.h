@@ -13,11 +13,9 @@
 
 namespace vatro {
 
-// One row as the file holds it.
+// One row as the file holds it; the older layout names no computer and has one round.
 struct JournalEntry {
     JournalRow row;
-    std::u16string computer; // empty in the older layout
-    int round = 1;
     int rightShare = -1; // per cent as written; -1 when the cell is empty
 };
 
@@ -27,7 +25,6 @@ struct JournalTableRead {
     std::u16string skipped;
     // The rows left out, each with why ("строка 7: …"); the others were read.
     std::vector<std::u16string> leftOut;
-    bool olderLayout = false;
 };
 
 JournalTableRead readJournalTable(std::string_view bytes);

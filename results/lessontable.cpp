@@ -34,10 +34,11 @@ LessonTable openLesson(const Lesson& lesson, const std::vector<JournalRun>& runs
     LessonTable table;
     for (const std::size_t r : order) {
         std::vector<JournalEntry> rows = readJournalRun(runs[r], table.problems);
-        std::stable_sort(
-            rows.begin(), rows.end(), [](const JournalEntry& a, const JournalEntry& b) {
-                return a.round != b.round ? a.round < b.round : a.row.number < b.row.number;
-            });
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const JournalEntry& a, const JournalEntry& b) {
+                             return a.row.round != b.row.round ? a.row.round < b.row.round
+                                                               : a.row.number < b.row.number;
+                         });
         table.rows.insert(table.rows.end(), std::make_move_iterator(rows.begin()),
                           std::make_move_iterator(rows.end()));
     }

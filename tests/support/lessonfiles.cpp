@@ -1,8 +1,8 @@
 #include "lessonfiles.h"
 
 #include "quiz/textcodec.h"
+#include "results/journalformat.h"
 
-#include <cstdio>
 #include <fstream>
 
 namespace vatro::testing {
@@ -25,10 +25,10 @@ JournalRow pupilRow(int number, std::u16string name, int points, int mistakes, i
 
 std::filesystem::path writeRun(const std::filesystem::path& folder, const LocalDateTime& started,
                                const std::u16string& computer, std::vector<JournalRow> rows) {
-    char time[32];
-    std::snprintf(time, sizeof time, "%04d-%02d-%02d %02d-%02d ", started.year, started.month,
-                  started.day, started.hour, started.minute);
-    const std::filesystem::path file = folder / pathFromUtf8(time + utf16ToUtf8(computer) + ".csv");
+    for (JournalRow& row : rows)
+        row.computer = computer;
+    const std::filesystem::path file =
+        folder / pathFromUtf8(journal::fileName(started, computer, 1));
     std::filesystem::create_directories(folder);
     // Scratch files of a test: written plainly, nobody reads them while they are written.
     std::ofstream(file, std::ios::binary) << journalTable(rows);

@@ -70,9 +70,9 @@ QVariant LessonModel::data(const QModelIndex& index, int role) const {
     switch (column) {
     case ComputerColumn:
         // The lesson's rows come in the computers' own order: pc2 before pc10.
-        return sorting ? QVariant(index.row()) : QVariant(qt(entry.computer));
+        return sorting ? QVariant(index.row()) : QVariant(qt(row.computer));
     case RoundColumn:
-        return entry.round;
+        return row.round;
     case NameColumn:
         return qt(row.name);
     case GradeColumn:
