@@ -269,6 +269,33 @@ TEST(LessonTables, MergeALessonIntoOneJournalTable) {
     EXPECT_EQ(utf8(timeUsedText(table.rows[0].row)), "4:07");
 }
 
+// What the game writes through a lesson, its rounds included, is what the class table shows.
+class ClassTableOfAGame : public GameTest {};
+TEST_F(ClassTableOfAGame, ShowsWhatTheGameWroteRoundByRound) {
+    host.journal = {quiz.path() / "Журнал"};
+    Form1& f = play(&Form1::Command8);
+    spell(u"ОМ");
+    pressGrid1(mouse::Middle);
+    f.Command5.click();
+    f.Command7.click(); // "Сброс": the next round in the same file
+    registerPlayer(u"=Петров; \"Гроза\"");
+    f.journal.flush();
+
+    const JournalScan scan = scanJournalFolders(host.journal, true);
+    EXPECT_TRUE(scan.problems.empty());
+    const std::vector<Lesson> lessons = groupLessons(scan.runs);
+    ASSERT_EQ(lessons.size(), 1u);
+    EXPECT_EQ(utf8(lessonLine(lessons[0])),
+              "08.12.2026 12:00  " + quiz.path().filename().string() + " — 1 компьютер, 3 ученика");
+    std::vector<std::string> rows;
+    for (const JournalEntry& entry : openLesson(lessons[0], scan.runs).rows)
+        rows.push_back(shown(entry));
+    const std::string folder = "|" + quiz.path().string();
+    EXPECT_EQ(rows, (std::vector<std::string>{"pc07|1|1|Иванов|1|0|0|0|2|User1|Игра2|1" + folder,
+                                              "pc07|2|1|Иванов|0|0|||0|||0" + folder,
+                                              "pc07|2|2|=Петров; \"Гроза\"|0|0|||0|||0" + folder}));
+}
+
 // For scripts: 0 when every file was read, 1 when one was skipped, 2 when nothing was read or
 // the table not written.
 TEST(JournalProgram, ExitsWithZeroOneOrTwoAsTheFoldersDeserve) {
