@@ -4,7 +4,7 @@
 
 #include "boardmodel.h"
 #include "pairsmodel.h"
-#include "view/journal/openjournal.h"
+#include "view/startgame.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -46,7 +46,7 @@ void EditorWindow::buildActions() {
     file->addSeparator();
     // Every machine's results of a lesson, from the journal folders of this computer.
     connect(menuAction(file, QStringLiteral("Журнал класса…"), {}), &QAction::triggered, this,
-            [] { openJournalWindow(); });
+            [] { startClassJournal(); });
     file->addSeparator();
     connect(menuAction(file, QStringLiteral("Закрыть"), {QKeySequence::Close}), &QAction::triggered,
             this, &QWidget::close);
