@@ -72,9 +72,8 @@ bool readRows(const fs::path& file, const SafeRead& bytes, JournalTableRead& tab
     return true;
 }
 
-struct FolderRuns {
-    std::vector<JournalRun> runs;
-};
+// The runs found in one folder.
+using FolderRuns = std::vector<JournalRun>;
 
 void scanFolder(int fd, const fs::path& folder, std::vector<FolderRuns>& into, JournalScan& scan) {
     std::vector<std::string> names;
@@ -91,7 +90,6 @@ void scanFolder(int fd, const fs::path& folder, std::vector<FolderRuns>& into, J
     FolderRuns& found = into.emplace_back();
     for (const std::string& name : names) {
         const fs::path file = folder / pathFromUtf8(name);
-        const std::size_t problemsBefore = scan.problems.size();
         const std::optional<JournalFileName> named = parseJournalFileName(name);
         JournalTableRead table;
         if (!named) {
@@ -112,10 +110,8 @@ void scanFolder(int fd, const fs::path& folder, std::vector<FolderRuns>& into, J
                     break;
                 }
             }
-            found.runs.push_back(std::move(run));
+            found.push_back(std::move(run));
         }
-        if (scan.problems.size() != problemsBefore)
-            ++scan.filesSkipped;
     }
 }
 
@@ -150,7 +146,7 @@ JournalScan scanJournalFolders(const std::vector<fs::path>& folders, bool missin
     std::map<std::pair<std::u16string, long long>, std::pair<std::size_t, std::size_t>> best;
     for (std::size_t f = 0; f < byFolder.size(); ++f) {
         std::map<std::pair<std::u16string, long long>, std::size_t> pupils;
-        for (const JournalRun& run : byFolder[f].runs)
+        for (const JournalRun& run : byFolder[f])
             pupils[{run.computer, minuteNumber(run.started)}] += run.pupils;
         for (const auto& [key, count] : pupils) {
             const auto [place, added] = best.try_emplace(key, f, count);
@@ -159,7 +155,7 @@ JournalScan scanJournalFolders(const std::vector<fs::path>& folders, bool missin
         }
     }
     for (std::size_t f = 0; f < byFolder.size(); ++f) {
-        for (JournalRun& run : byFolder[f].runs) {
+        for (JournalRun& run : byFolder[f]) {
             if (best.at({run.computer, minuteNumber(run.started)}).first == f)
                 scan.runs.push_back(std::move(run));
         }

@@ -24,7 +24,6 @@ struct JournalScan {
     std::vector<JournalRun> runs;
     // One Russian line for each file read in part or not at all, naming it and saying why.
     std::vector<std::u16string> problems;
-    std::size_t filesSkipped = 0; // files not read at all, or only in part
 };
 
 // Reads every journal file of the folders (not of their subfolders). A missing folder is a

@@ -309,9 +309,8 @@ void JournalWindow::refreshStatus() {
         text += QStringLiteral(" · файлов журнала: %1").arg(m_scan.runs.size());
     }
     if (!m_problems.empty())
-        text +=
-            (text.isEmpty() ? QString() : QStringLiteral(" · ")) +
-            QStringLiteral("не прочитано: %1 (Файл → Что не прочитано…)").arg(m_problems.size());
+        text += (text.isEmpty() ? QString() : QStringLiteral(" · ")) +
+                QStringLiteral("прочитано не всё: Файл → Что не прочитано…");
     m_status->setText(text);
     m_problemsAction->setEnabled(!m_problems.empty());
     for (QAction* action : m_lessonActions)
