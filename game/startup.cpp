@@ -170,6 +170,9 @@ void Form1::Command6_Click() {
     Command6.Enabled = false;
     Command8.Enabled = true;
     Command9.Enabled = true;
+    // "Новый игрок" greys out under the keyboard's focus; left to itself the focus would fall
+    // on "Сброс", where the confirm key Space wipes every player. The hint asks for a level.
+    requestFocus(Option2);
     updateJournal();
 }
 

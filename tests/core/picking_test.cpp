@@ -119,6 +119,7 @@ TEST_F(Picking, TypedLettersAndInsertPressTheirCellsAsTheLeftButtonDoes) {
 TEST_F(Picking, ModesAndStartGiveTheFocusToTheGridThatTakesTheAnswer) {
     Form1& f = start();
     registerPlayer(u"Иванов");
+    EXPECT_EQ(f.takeFocusRequest(), &f.Option2); // the topmost level, as the hint asks
     chooseLevel(1);
     f.Command9.click();
     EXPECT_EQ(f.takeFocusRequest(), &f.Grid2);
