@@ -72,9 +72,9 @@ void Form1::updateJournal() {
         rows.push_back({m_journalComputer, m_journalRounds.round(), p, PlayerName(p), Points(p),
                         Mistakes(p), trimmed(MinutesUsed(p)), trimmed(SecondsUsed(p)),
                         note.graded ? Grade(p) : 0, note.level, note.mode, note.questionsPosed,
-                        m_journalQuizFolder});
+                        m_journalQuizFolder, std::nullopt});
     }
-    journal.write(m_journalRounds.table(std::move(rows)));
+    journal.write(m_journalRounds.table(std::move(rows), m_host.localDateTime()));
     showJournalMessage();
 }
 

@@ -100,17 +100,28 @@ void scanFolder(int fd, const fs::path& folder, std::vector<FolderRuns>& into, J
                             scan.problems) &&
                    !table.rows.empty()) {
             // The rows name the computer; the older ones do not, and their file's name is all.
-            JournalRun run{
-                file, named->started, table.rows.front().row.computer, {}, table.rows.size()};
-            if (run.computer.empty())
-                run.computer = named->computer;
+            std::u16string computer = table.rows.front().row.computer;
+            if (computer.empty())
+                computer = named->computer;
+            // Each round as it comes in the file; the older journals have one.
+            std::map<int, std::size_t> roundAt;
+            const std::size_t first = found.size();
             for (const JournalEntry& entry : table.rows) {
-                if (!entry.row.quizFolder.empty()) {
+                const auto [place, added] =
+                    roundAt.try_emplace(entry.row.round, found.size() - first);
+                if (added)
+                    found.push_back({file,
+                                     entry.row.roundStarted.value_or(named->started),
+                                     computer,
+                                     {},
+                                     0,
+                                     named->started,
+                                     entry.row.round});
+                JournalRun& run = found[first + place->second];
+                ++run.pupils;
+                if (run.quizFolder.empty())
                     run.quizFolder = entry.row.quizFolder;
-                    break;
-                }
             }
-            found.push_back(std::move(run));
         }
     }
 }
@@ -143,11 +154,15 @@ JournalScan scanJournalFolders(const std::vector<fs::path>& folders, bool missin
     }
     // A run found in more than one folder: the folder holding more of it wins, the preferred
     // folder (named first) when they hold as much.
-    std::map<std::pair<std::u16string, long long>, std::pair<std::size_t, std::size_t>> best;
+    using RunKey = std::pair<std::u16string, long long>;
+    const auto keyOf = [](const JournalRun& run) {
+        return RunKey{run.computer, minuteNumber(run.runStarted)};
+    };
+    std::map<RunKey, std::pair<std::size_t, std::size_t>> best;
     for (std::size_t f = 0; f < byFolder.size(); ++f) {
-        std::map<std::pair<std::u16string, long long>, std::size_t> pupils;
+        std::map<RunKey, std::size_t> pupils;
         for (const JournalRun& run : byFolder[f])
-            pupils[{run.computer, minuteNumber(run.started)}] += run.pupils;
+            pupils[keyOf(run)] += run.pupils;
         for (const auto& [key, count] : pupils) {
             const auto [place, added] = best.try_emplace(key, f, count);
             if (!added && count > place->second.second)
@@ -156,7 +171,7 @@ JournalScan scanJournalFolders(const std::vector<fs::path>& folders, bool missin
     }
     for (std::size_t f = 0; f < byFolder.size(); ++f) {
         for (JournalRun& run : byFolder[f]) {
-            if (best.at({run.computer, minuteNumber(run.started)}).first == f)
+            if (best.at(keyOf(run)).first == f)
                 scan.runs.push_back(std::move(run));
         }
     }
@@ -168,11 +183,15 @@ std::vector<JournalEntry> readJournalRun(const JournalRun& run,
     JournalTableRead table;
     if (!readRows(run.file, readFileSafely(run.file, MaxJournalBytes), table, problems))
         return {};
+    std::vector<JournalEntry> rows;
     for (JournalEntry& entry : table.rows) {
+        if (run.round != 0 && entry.row.round != run.round)
+            continue;
         if (entry.row.computer.empty())
             entry.row.computer = run.computer;
+        rows.push_back(std::move(entry));
     }
-    return std::move(table.rows);
+    return rows;
 }
 
 std::vector<fs::path> defaultJournalFolders() {

@@ -11,13 +11,17 @@
 
 namespace vatro {
 
-// One run of the game on one computer: one journal file, summed up for the list of lessons.
+// One round of a run of the game on one computer, summed up for the list of lessons: a
+// journal file holds one run, and "Сброс" (a new class, the game left running) starts its
+// next round.
 struct JournalRun {
     std::filesystem::path file;
-    LocalDateTime started;     // as the file's name says
-    std::u16string computer;   // as its rows say, or its name where they say none
+    LocalDateTime started;     // when the round began; the run's start where none is written
+    std::u16string computer;   // as its rows say, or its file's name where they say none
     std::u16string quizFolder; // as its first row says
-    std::size_t pupils = 0;    // its rows: a pupil or team in one round
+    std::size_t pupils = 0;    // its rows: a pupil or team
+    LocalDateTime runStarted;  // as the file's name says
+    int round = 0;             // 0: every row of the file
 };
 
 struct JournalScan {
@@ -33,8 +37,8 @@ struct JournalScan {
 JournalScan scanJournalFolders(const std::vector<std::filesystem::path>& folders,
                                bool missingIsProblem);
 
-// The rows of the run's file as it is now, each with a computer (the run's where the row
-// names none); what could not be read is added to problems.
+// The rows of the run's round in its file as it is now, each with a computer (the run's
+// where the row names none); what could not be read is added to problems.
 std::vector<JournalEntry> readJournalRun(const JournalRun& run,
                                          std::vector<std::u16string>& problems);
 

@@ -15,7 +15,9 @@
 //   never becomes a formula; a reader drops one leading FormulaGuard from a text cell. (The
 //   guard itself is among GuardedStarts, so that dropping it is always right.)
 // - Numbers are whole decimal numbers; an empty cell is a value not known (no grade yet, no
-//   answer judged yet, no time after "Сброс").
+//   answer judged yet, no time after "Сброс"). A date and time is "YYYY-MM-DD HH:MM", which
+//   every spreadsheet reads as one: a game left running between two classes, with "Сброс"
+//   between them, tells the class table which round belongs to which lesson.
 // - File name: "YYYY-MM-DD HH-MM COMPUTER.csv" for the date and time the run started and the
 //   computer's name; a second run of the same computer in the same minute gets
 //   "YYYY-MM-DD HH-MM COMPUTER (2).csv", and so on. A file is created exclusively and then
@@ -25,6 +27,7 @@
 #include "host/host.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +36,7 @@ namespace vatro::journal {
 enum Column {
     Computer,       // the computer's name, as in the file name
     Round,          // 1, 2, …: "Сброс" starts the next round of the run
+    RoundStarted,   // when the round's first row was written: a date and time
     Number,         // the player's number in the game, as in the rating
     Name,           // surname or team, as typed
     Points,         // right answers
@@ -51,6 +55,7 @@ enum Column {
 inline constexpr std::array<std::u16string_view, ColumnCount> JournalColumns = {
     u"Компьютер",
     u"Тур",
+    u"Начало тура",
     u"№",
     u"Фамилия или команда",
     u"Баллов",
@@ -79,5 +84,9 @@ inline constexpr std::string_view FileExtension = ".csv";
 
 // "2026-12-08 10-15 pc07.csv", or "2026-12-08 10-15 pc07 (2).csv" for copy 2.
 std::string fileName(const LocalDateTime& started, std::u16string_view computer, int copy);
+
+// "2026-12-08 10:15", and back; none when the cell is no such date and time.
+std::u16string dateTimeCell(const LocalDateTime& at);
+std::optional<LocalDateTime> parseDateTimeCell(std::u16string_view cell);
 
 } // namespace vatro::journal

@@ -193,6 +193,12 @@ std::optional<std::u16string> toEntry(const Layout& layout, std::vector<std::u16
         case Round:
             number = &row.round;
             break;
+        case RoundStarted:
+            row.roundStarted = parseDateTimeCell(cell);
+            if (!row.roundStarted && !cell.empty())
+                return u"в столбце «" + std::u16string(columnName(layout, column)) +
+                       u"» не дата и время: «" + cell + u"»";
+            break;
         case Number:
             number = &row.number;
             break;

@@ -36,6 +36,7 @@ void appendRow(std::u16string& text, const JournalRow& row) {
     std::array<std::u16string, ColumnCount> cells;
     cells[Computer] = textCell(row.computer);
     cells[Round] = decimal(row.round);
+    cells[RoundStarted] = row.roundStarted ? dateTimeCell(*row.roundStarted) : std::u16string();
     cells[Number] = decimal(row.number);
     cells[Name] = textCell(row.name);
     cells[Points] = decimal(row.points);
@@ -91,17 +92,21 @@ std::string journalTable(const std::vector<JournalRow>& rows) {
     return std::string(ByteOrderMark) + utf16ToUtf8(text);
 }
 
-std::string JournalRounds::table(std::vector<JournalRow> current) {
+std::string JournalRounds::table(std::vector<JournalRow> current, const LocalDateTime& now) {
     m_current = std::move(current);
+    if (!m_started && !m_current.empty())
+        m_started = now;
     std::vector<JournalRow> rows = m_earlier;
     for (JournalRow& row : m_current) {
         row.round = m_round;
+        row.roundStarted = m_started;
         rows.push_back(row);
     }
     return journalTable(rows);
 }
 
 void JournalRounds::nextRound() {
+    m_started.reset();
     if (m_current.empty())
         return;
     m_earlier.insert(m_earlier.end(), m_current.begin(), m_current.end());

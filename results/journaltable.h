@@ -2,6 +2,9 @@
 // The class journal as a table: one row per player and round, written as journalformat.h
 // says.
 
+#include "host/host.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +27,8 @@ struct JournalRow {
     std::u16string mode; // "Игра1", "Игра2" or "Обучалка"; empty before the first game
     int questionsPosed = 0;
     std::u16string quizFolder;
+    // When the round began: its first row written; none in the older journals.
+    std::optional<LocalDateTime> roundStarted;
 };
 
 // What the game keeps for the journal alone, per player and round: the last game's mode and
@@ -47,14 +52,16 @@ class JournalRounds {
 public:
     // The round in play, from 1.
     int round() const { return m_round; }
-    // The round in play as it now stands; the whole table.
-    std::string table(std::vector<JournalRow> current);
+    // The round in play as it now stands, at the time given; the whole table. The round
+    // began when its first row was written.
+    std::string table(std::vector<JournalRow> current, const LocalDateTime& now);
     // "Сброс": the round in play keeps the rows last written. A round with none is not
     // counted, so the rounds in a file are numbered without gaps.
     void nextRound();
 
 private:
     int m_round = 1;
+    std::optional<LocalDateTime> m_started; // of the round in play
     std::vector<JournalRow> m_earlier;
     std::vector<JournalRow> m_current;
 };

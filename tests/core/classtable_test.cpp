@@ -2,6 +2,7 @@
 // lab grouped into lessons, what cannot be read told by name, and the program's verdicts.
 #include "quiz/numbertext.h"
 #include "quiz/textcodec.h"
+#include "results/journalformat.h"
 #include "results/lessontable.h"
 #include "support/gamefixture.h"
 #include "support/journalfile.h"
@@ -28,7 +29,8 @@ std::string shown(const JournalEntry& entry) {
            utf8(r.name) + "|" + std::to_string(r.points) + "|" + std::to_string(r.mistakes) + "|" +
            utf8(r.minutes) + "|" + utf8(r.seconds) + "|" + std::to_string(r.grade) + "|" +
            utf8(r.level) + "|" + utf8(r.mode) + "|" + std::to_string(r.questionsPosed) + "|" +
-           utf8(r.quizFolder);
+           utf8(r.quizFolder) + "|" +
+           (r.roundStarted ? utf8(journal::dateTimeCell(*r.roundStarted)) : std::string());
 }
 
 // Texts a pupil or a folder may hold: the separators, quotes, line breaks, blanks at the ends,
@@ -65,7 +67,10 @@ TEST(JournalReader, ReadsBackEveryTableTheWriterWrites) {
                            anyText(random),
                            anyText(random),
                            number(),
-                           anyText(random)};
+                           anyText(random),
+                           std::nullopt};
+            if (random() % 2)
+                row.roundStarted = at(1 + random() % 28, random() % 24, random() % 60);
             rows.push_back(row);
         }
         const std::string bytes = journalTable(rows);
@@ -91,11 +96,11 @@ TEST(JournalReader, ReadsTheOlderLayout) {
         "3;'Ох;1;0;0;5;;Мастер;Игра1;1;100;\"/home/u/Мой \"\"класс\"\"\"\r\n";
     const JournalTableRead read = readJournalTable(older);
     ASSERT_EQ(read.rows.size(), 3u);
-    EXPECT_EQ(shown(read.rows[0]), "|1|1|Петров; Сидоров|2|1|3|25|4|User1|Игра2|3|/home/u/Ватро");
+    EXPECT_EQ(shown(read.rows[0]), "|1|1|Петров; Сидоров|2|1|3|25|4|User1|Игра2|3|/home/u/Ватро|");
     EXPECT_EQ(read.rows[0].rightShare, 66);
-    EXPECT_EQ(shown(read.rows[1]), "|1|2|=1+1|0|0|||0|||0|/home/u/Ватро");
+    EXPECT_EQ(shown(read.rows[1]), "|1|2|=1+1|0|0|||0|||0|/home/u/Ватро|");
     EXPECT_EQ(read.rows[1].rightShare, -1);
-    EXPECT_EQ(shown(read.rows[2]), "|1|3|'Ох|1|0|0|5|0|Мастер|Игра1|1|/home/u/Мой \"класс\"");
+    EXPECT_EQ(shown(read.rows[2]), "|1|3|'Ох|1|0|0|5|0|Мастер|Игра1|1|/home/u/Мой \"класс\"|");
 }
 
 // The names the game gives, the older ones without a computer among them; nothing else.
@@ -197,7 +202,7 @@ TEST(JournalFolders, CountARunKeptInTwoFoldersOnce) {
 
 JournalRun run(const char* computer, const LocalDateTime& started, std::size_t pupils,
                const char16_t* quiz = u"/srv/школа/Электричество") {
-    return {{}, started, utf8ToUtf16(computer), quiz, pupils};
+    return {{}, started, utf8ToUtf16(computer), quiz, pupils, started, 0};
 }
 
 std::vector<std::string> lines(const std::vector<Lesson>& lessons) {
@@ -232,6 +237,29 @@ TEST(Lessons, GroupTheMachinesOfALessonAndNothingMore) {
                   "01.01.2027 00:36  Электричество — 1 компьютер, 1 ученик",
               }));
     EXPECT_EQ(groupLessons(runs)[1].runs, (std::vector<std::size_t>{0, 1, 2, 3}));
+}
+
+// A game left running between two classes, with "Сброс" between them: each round goes to
+// the lesson it was played in.
+TEST(Lessons, ARoundAfterSbrosBelongsToTheLessonItWasPlayedIn) {
+    QuizFolder folder;
+    JournalRow morning = pupilRow(1, u"Утро", 3, 1, 4);
+    morning.roundStarted = at(8, 8, 31);
+    JournalRow later = pupilRow(1, u"День", 2, 2, 3);
+    later.round = 2;
+    later.roundStarted = at(8, 10, 20);
+    writeRun(folder.path(), at(8, 8, 30), u"pc01", {morning, later});
+    writeRun(folder.path(), at(8, 10, 16), u"pc02", {pupilRow(1, u"Сосед", 4, 0, 5)});
+    const JournalScan scan = scanJournalFolders({folder.path()}, true);
+    const std::vector<Lesson> lessons = groupLessons(scan.runs);
+    EXPECT_EQ(lines(lessons), (std::vector<std::string>{
+                                  "08.12.2026 08:31  Электричество — 1 компьютер, 1 ученик",
+                                  "08.12.2026 10:16  Электричество — 2 компьютера, 2 ученика"}));
+    ASSERT_EQ(lessons.size(), 2u);
+    std::vector<std::string> names;
+    for (const JournalEntry& entry : openLesson(lessons[1], scan.runs).rows)
+        names.push_back(utf8(entry.row.computer) + " " + utf8(entry.row.name));
+    EXPECT_EQ(names, (std::vector<std::string>{"pc01 День", "pc02 Сосед"}));
 }
 
 // Three machines' files become one table in the computers' order, which saves as one
@@ -289,7 +317,8 @@ TEST_F(ClassTableOfAGame, ShowsWhatTheGameWroteRoundByRound) {
     std::vector<std::string> rows;
     for (const JournalEntry& entry : openLesson(lessons[0], scan.runs).rows)
         rows.push_back(shown(entry));
-    const std::string folder = "|" + quiz.path().string();
+    // The game's clock stands still here: both rounds began at its noon.
+    const std::string folder = "|" + quiz.path().string() + "|2026-12-08 12:00";
     EXPECT_EQ(rows, (std::vector<std::string>{"pc07|1|1|Иванов|1|0|0|0|2|User1|Игра2|1" + folder,
                                               "pc07|2|1|Иванов|0|0|||0|||0" + folder,
                                               "pc07|2|2|=Петров; \"Гроза\"|0|0|||0|||0" + folder}));

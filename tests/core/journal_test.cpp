@@ -1,4 +1,5 @@
 // The class journal: what a teacher finds in the spreadsheet after each event of a lesson.
+#include "results/journalformat.h"
 #include "support/gamefixture.h"
 #include "support/journalfile.h"
 
@@ -19,17 +20,28 @@ protected:
     fs::path fallback() const { return quiz.path() / "data" / "vatro" / "Журнал"; }
     fs::path elsewhere() const { return quiz.path() / "elsewhere"; }
 
-    // A file's player rows, each row's cells joined by '|', the quiz folder left out.
+    // A file's player rows, each row's cells joined by '|', the round's start and the quiz
+    // folder left out.
     static std::vector<std::string> rowsOf(const fs::path& file) {
         std::vector<std::string> lines;
         const auto cells = spreadsheetCells(fileBytes(file));
         for (std::size_t r = 1; r < cells.size(); ++r) {
             std::string line;
-            for (std::size_t c = 0; c + 1 < cells[r].size(); ++c)
-                line += (c ? "|" : "") + cells[r][c];
+            for (std::size_t c = 0; c + 1 < cells[r].size(); ++c) {
+                if (c != journal::RoundStarted)
+                    line += (line.empty() ? "" : "|") + cells[r][c];
+            }
             lines.push_back(line);
         }
         return lines;
+    }
+    // The round's start of each row.
+    std::vector<std::string> roundStarts() {
+        std::vector<std::string> starts;
+        const auto cells = spreadsheetCells(fileBytes(form().journal.file()));
+        for (std::size_t r = 1; r < cells.size(); ++r)
+            starts.push_back(cells[r][journal::RoundStarted]);
+        return starts;
     }
     std::vector<std::string> rows() { return rowsOf(form().journal.file()); }
     // The journal writes on its own thread: everything on disk, and its message told.
@@ -62,7 +74,8 @@ TEST_F(Journal, KeepsALessonOfTwoRoundsInOneFileOfTheComputer) {
     registerPlayer(u"Иванов");
     EXPECT_EQ(f.journal.file(), preferred() / "2026-12-08 12-00 pc07.csv");
     EXPECT_EQ(rows(), Rows{"pc07|1|1|Иванов|0|0|0|0||||0|"});
-    EXPECT_EQ(spreadsheetCells(fileBytes(f.journal.file()))[1][13], quiz.path().string());
+    EXPECT_EQ(spreadsheetCells(fileBytes(f.journal.file()))[1][journal::QuizFolder],
+              quiz.path().string());
 
     chooseLevel(1);
     f.Command8.click();
@@ -82,7 +95,8 @@ TEST_F(Journal, KeepsALessonOfTwoRoundsInOneFileOfTheComputer) {
     EXPECT_EQ(rows(), firstRound);
 
     // A new class: player 1 keeps his name and grade in the game, the round shows neither
-    // the grade nor the points of the one before.
+    // the grade nor the points of the one before, and says when it began.
+    host.advance(50 * 60);
     f.Command7.click();
     f.Command5.click(); // right after "Сброс" it stores the last share's grade: not earned
     EXPECT_EQ(f.Grade(1), 2);
@@ -94,6 +108,8 @@ TEST_F(Journal, KeepsALessonOfTwoRoundsInOneFileOfTheComputer) {
     Rows both = firstRound;
     both.push_back("pc07|2|1|Иванов|0|1|0|0||Мастер|Игра1|1|0");
     EXPECT_EQ(rows(), both);
+    EXPECT_EQ(roundStarts(), (std::vector<std::string>{"2026-12-08 12:00", "2026-12-08 12:00",
+                                                       "2026-12-08 12:51"}));
     EXPECT_EQ(folderNames(preferred()), std::vector<std::string>{"2026-12-08 12-00 pc07.csv"});
 
     // Runs of the same name and minute get files of their own; a run nobody played in, none.

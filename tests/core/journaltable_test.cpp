@@ -34,13 +34,15 @@ std::string journalOfNames() {
     std::vector<JournalRow> rows;
     for (const auto& name : Names)
         rows.push_back({u"pc07, ряд 2", 2, static_cast<int>(rows.size()) + 1, name.first, 2, 1,
-                        u"1", u"5", 3, u"Мастер", u"Игра2", 3, u"/home/учитель/7Б, физика"});
+                        u"1", u"5", 3, u"Мастер", u"Игра2", 3, u"/home/учитель/7Б, физика",
+                        LocalDateTime{2026, 12, 8, 10, 15, 0}});
     return journalTable(rows);
 }
 
-// The header, then a row per name with the text shown for it, 2 of 3 answers right as 67 %.
+// The header, then a row per name with the text shown for it, 2 of 3 answers right as 67 %,
+// and the round's start as the date and time it is (a spreadsheet shows its seconds too).
 void expectEveryCellInItsColumn(const std::vector<std::vector<std::string>>& cells,
-                                bool lineBreaksAsLf) {
+                                bool lineBreaksAsLf, const std::string& roundStart) {
     ASSERT_EQ(cells.size(), Names.size() + 1);
     std::vector<std::string> header;
     for (const std::u16string_view column : journal::JournalColumns)
@@ -52,6 +54,7 @@ void expectEveryCellInItsColumn(const std::vector<std::vector<std::string>>& cel
             shown.erase(at, 1);
         const std::vector<std::string> row = {"pc07, ряд 2",
                                               "2",
+                                              roundStart,
                                               std::to_string(r + 1),
                                               shown,
                                               "2",
@@ -69,7 +72,7 @@ void expectEveryCellInItsColumn(const std::vector<std::vector<std::string>>& cel
 }
 
 TEST(JournalTable, NamesLandInOneCellAsTypedNeverAsFormulaOrNumber) {
-    expectEveryCellInItsColumn(spreadsheetCells(journalOfNames()), false);
+    expectEveryCellInItsColumn(spreadsheetCells(journalOfNames()), false, "2026-12-08 10:15");
 }
 
 TEST(JournalInCalc, EveryCellLandsInItsColumnAsTyped) {
@@ -85,7 +88,7 @@ TEST(JournalInCalc, EveryCellLandsInItsColumnAsTyped) {
         ">/dev/null 2>&1";
     ASSERT_EQ(std::system(convert.c_str()), 0);
     expectEveryCellInItsColumn(csvCells(fileBytes(folder.path() / "out" / "journal.csv"), '|'),
-                               true);
+                               true, "2026-12-08 10:15:00");
 }
 
 } // namespace

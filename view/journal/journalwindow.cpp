@@ -20,6 +20,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <set>
 
 namespace vatro {
 
@@ -306,7 +307,11 @@ void JournalWindow::refreshStatus() {
                    : QStringLiteral("Показано строк: %1 из %2")
                          .arg(m_proxy->rowCount())
                          .arg(m_model->rowCount());
-        text += QStringLiteral(" · файлов журнала: %1").arg(m_scan.runs.size());
+        // A file holds a run's every round.
+        std::set<std::filesystem::path> files;
+        for (const JournalRun& run : m_scan.runs)
+            files.insert(run.file);
+        text += QStringLiteral(" · файлов журнала: %1").arg(files.size());
     }
     if (!m_problems.empty())
         text += (text.isEmpty() ? QString() : QStringLiteral(" · ")) +
