@@ -3,6 +3,7 @@
 #include "editorwindow.h"
 #include "quiz/textcodec.h"
 #include "view/eventguard.h"
+#include "view/firstframe.h"
 #include "view/viewmanager.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@
 
 namespace vatro {
 
-int runEditor(int argc, char** argv) {
+int runEditor(int argc, char** argv, std::function<void()> firstFrame) {
     QApplication app(argc, argv);
     prepareApplication(app);
 
@@ -42,6 +43,7 @@ int runEditor(int argc, char** argv) {
         delete window;
         return 1;
     }
+    const FirstFrameWatch watch(*window, std::move(firstFrame));
     window->show();
     return QApplication::exec();
 }
