@@ -1,6 +1,6 @@
 #include "checktext.h"
 
-#include "ui/controls/numbertext.h"
+#include "quiz/numbertext.h"
 
 #include <algorithm>
 

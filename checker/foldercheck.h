@@ -3,7 +3,7 @@
 // folder: the four files, their records as found, and the check that reports on them.
 
 #include "quizcheck.h"
-#include "quiz/quizfiles.h"
+#include "quiz/quizfacts.h"
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 

@@ -1,7 +1,7 @@
 // A help file longer than the help window: the lines past its end are never seen.
 #include "checktext.h"
 #include "foldercheck.h"
-#include "ui/helpwindow.h"
+#include "quiz/quizfacts.h"
 
 namespace vatro::quizcheck {
 

@@ -1,18 +1,11 @@
 // The board's cells and the answers, record by record: what a pupil cannot pick or spell.
 #include "checktext.h"
 #include "foldercheck.h"
-#include "game/form1.h"
+#include "quiz/quizfacts.h"
 
 #include <algorithm>
 
 namespace vatro::quizcheck {
-
-namespace {
-
-// A pupil composes a word on a pick stack of this many letters.
-constexpr std::size_t LongestSpelledWord = decltype(Form1::PickRow)::last;
-
-} // namespace
 
 void FolderCheck::checkBoard(const LoadedFile& board) {
     const FileFacts& facts = *board.facts;
@@ -82,13 +75,13 @@ void FolderCheck::checkAnswers(const LoadedFile& answers) {
                         u": собранное с табло слово никогда не совпадёт с ним.",
                     u"Уберите лишние пробелы: \"" + clean + u"\".");
         }
-        if (text.size() > LongestSpelledWord) {
+        if (text.size() > PickStackDepth) {
             problem(Finding::Kind::AnswerTooLong, facts, &answer, n + 1,
                     u"Ответ " + inQuotes(text) + u" длиной " +
                         counted(text.size(), u"знак", u"знака", u"знаков") +
-                        u", а с табло можно набрать не больше " + num(LongestSpelledWord) +
+                        u", а с табло можно набрать не больше " + num(PickStackDepth) +
                         u": в игре с буквами на этот вопрос не ответить.",
-                    u"Выберите ответ не длиннее " + num(LongestSpelledWord) + u" букв.");
+                    u"Выберите ответ не длиннее " + num(PickStackDepth) + u" букв.");
         }
     }
 }

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -113,10 +111,16 @@ void FolderCheck::load(LoadedFile& file) {
             &m_memory->board, &m_memory->answers, &m_memory->questions, &m_memory->help};
         held = byRole[static_cast<std::size_t>(facts.role)];
     }
-    const FieldFile game = !held ? readFieldFile(m_check.folder, facts.name, facts.capacity)
-                           : held->has_value()
-                               ? readFieldBytes(**held, facts.capacity)
-                               : FieldFile{{}, FileProblem{FileProblem::Kind::NotFound}};
+    // The file is read once: what the game makes of it and what the checks look at are
+    // the same bytes.
+    SafeRead disk;
+    if (held) {
+        disk.status = held->has_value() ? SafeRead::Status::Read : SafeRead::Status::Missing;
+        disk.bytes = held->value_or(std::string());
+    } else {
+        disk = readFileSafely(m_check.folder / pathFromUtf8(facts.name), MaxFileBytes);
+    }
+    const FieldFile game = readFieldBytes(disk, facts.capacity);
     file.gameProblem = game.problem;
     using ProblemKind = FileProblem::Kind;
     const auto gameSays = [&](ProblemKind kind) {
@@ -136,7 +140,8 @@ void FolderCheck::load(LoadedFile& file) {
         const std::u16string what =
             gameSays(ProblemKind::TooLarge)
                 ? u"Файл больше 1 МБ — это не файл викторины, и игра его не читает."
-                : u"Файл не удаётся прочитать: это папка, или на чтение нет прав.";
+                : u"Файл не удаётся прочитать: это папка, ссылка или канал, или на чтение нет "
+                  u"прав.";
         add(help ? Finding::Severity::Problem : Finding::Severity::Unreadable,
             Finding::Kind::Unreadable, facts, 0, 0,
             what + (help ? u" Кнопка «Дополнительно» покажет вместо справки сообщение."
@@ -144,14 +149,7 @@ void FolderCheck::load(LoadedFile& file) {
             u"Положите в папку обычный текстовый файл " + fileName(facts) + u".");
         return;
     }
-    std::string bytes;
-    if (held) {
-        bytes = **held;
-    } else {
-        std::ifstream in(m_check.folder / pathFromUtf8(facts.name), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    const DecodedText text = decodeTextFile(bytes);
+    const DecodedText text = decodeTextFile(disk.bytes);
     summary.encoding = text.encoding;
     const std::vector<std::u16string> fields =
         game.ok() ? game.fields : splitFields(text.text, MaxFileBytes + 1);
@@ -160,7 +158,7 @@ void FolderCheck::load(LoadedFile& file) {
     summary.read = true;
     summary.records = fields.size();
 
-    file.garbled = !checkEncoding(file, bytes, text);
+    file.garbled = !checkEncoding(file, disk.bytes, text);
     if (file.garbled)
         return;
     checkCapacity(file);

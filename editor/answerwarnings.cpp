@@ -1,15 +1,11 @@
 #include "answerwarnings.h"
 
 #include "checker/checktext.h"
-#include "game/form1.h"
 #include "quizcontent.h"
 
 #include <algorithm>
 
 namespace vatro::editor {
-
-static_assert(MaxAnswerLetters == decltype(Form1::PickRow)::last,
-              "an answer is spelled on the pick stack");
 
 namespace {
 

@@ -2,7 +2,7 @@
 // What a quiz folder holds, as the editor keeps it: the questions and answers that pair by
 // position, the letter board and the help lines.
 
-#include "quiz/quizfiles.h"
+#include "quiz/quizfacts.h"
 
 #include <array>
 #include <cstddef>
@@ -12,16 +12,12 @@
 
 namespace vatro::editor {
 
-inline constexpr std::size_t BoardRows = 17;
-inline constexpr std::size_t BoardColumns = 20;
-inline constexpr std::size_t BoardCells = BoardRows * BoardColumns;
 // The word list shows answers in rows 1..49, so a quiz has at most 49 pairs; the question
 // file holds 50, one more than any answer can pair with.
 inline constexpr std::size_t MaxAnswers = AnswersFileInfo.capacity;
 inline constexpr std::size_t MaxQuestions = QuestionsFileInfo.capacity;
 inline constexpr std::size_t MaxPairs = MaxAnswers;
-// A pupil spells a word on a pick stack of this many letters.
-inline constexpr std::size_t MaxAnswerLetters = 17;
+inline constexpr std::size_t MaxAnswerLetters = PickStackDepth;
 
 // The four files of a quiz folder, in the order the checker tells of them.
 enum class QuizPart { Board, Answers, Questions, Help };

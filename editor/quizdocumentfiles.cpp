@@ -1,8 +1,8 @@
 // The document's files: opening a folder, and saving the changed files all or none.
 #include "quizdocument.h"
 
-#include "diskfile.h"
 #include "quiz/fieldreader.h"
+#include "quiz/safefile.h"
 #include "quiz/textcodec.h"
 
 #include <algorithm>
@@ -58,17 +58,17 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
     std::array<FileOnDisk, 4> disk;
     for (QuizPart part : AllParts) {
         FileOnDisk& file = disk[static_cast<std::size_t>(part)];
-        DiskFile read = readDiskFile(filePath(folder, part));
-        if (read.status == DiskFile::Status::Missing)
+        SafeRead read = readFileSafely(filePath(folder, part), MaxFileBytes);
+        if (read.status == SafeRead::Status::Missing)
             continue;
-        if (read.status == DiskFile::Status::NotRegular)
+        if (read.status == SafeRead::Status::NotRegular)
             return {false, u"Файл " + nameOf(part) +
                                u" — не обычный файл (ссылка, канал или папка): редактор его "
                                u"не открывает. Замените его обычным файлом."};
-        if (read.status == DiskFile::Status::Unreadable)
+        if (read.status == SafeRead::Status::Unreadable)
             return {false, u"Не удалось прочитать файл " + nameOf(part) + u" в папке «" +
                                displayPath(folder) + u"»: нет прав на чтение."};
-        if (read.bytes.size() > MaxFileBytes)
+        if (read.status == SafeRead::Status::TooLarge)
             return {false, u"Файл " + nameOf(part) + u" больше 1 МБ — это не файл викторины."};
         const DecodedText text = decodeTextFile(read.bytes);
         file.exists = true;

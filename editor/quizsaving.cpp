@@ -2,8 +2,8 @@
 #include "quizdocument.h"
 
 #include "checker/checktext.h"
-#include "diskfile.h"
 #include "quiz/atomicfile.h"
+#include "quiz/safefile.h"
 #include "quiz/textcodec.h"
 
 #include <algorithm>
@@ -12,6 +12,13 @@
 namespace vatro::editor {
 
 namespace {
+
+// "vatro.txt" → "vatro.txt.bak": where the editor keeps a file's previous version.
+std::filesystem::path backupPath(const std::filesystem::path& file) {
+    std::filesystem::path backup = file;
+    backup += ".bak";
+    return backup;
+}
 
 std::u16string fileList(const std::vector<QuizPart>& parts) {
     std::u16string list;
@@ -44,12 +51,12 @@ void restore(const std::filesystem::path& path, const FileOnDisk& old) {
         std::filesystem::remove(path, ignored);
 }
 
-std::u16string changedOnDisk(QuizPart part, DiskFile::Status now) {
+std::u16string changedOnDisk(QuizPart part, SafeRead::Status now) {
     const std::u16string file = u"«" + utf8ToUtf16(fileInfo(part).name) + u"»";
-    if (now == DiskFile::Status::NotRegular)
+    if (now == SafeRead::Status::NotRegular)
         return u"Файл " + file +
                u" стал ссылкой, каналом или папкой: редактор через него не пишет.";
-    if (now == DiskFile::Status::Unreadable)
+    if (now == SafeRead::Status::Unreadable)
         return u"Файл " + file + u" больше не читается: нет прав на чтение.";
     return u"Файл " + file +
            u" изменился на диске после того, как его открыли: его переписала другая программа. "
@@ -143,10 +150,10 @@ SaveOutcome QuizDocument::save(LackingChoice choice) {
     // Nothing is written over a file that someone else changed since it was read.
     for (QuizPart part : parts) {
         const FileOnDisk& old = onDisk(part);
-        const DiskFile now = readDiskFile(filePath(m_folder, part));
+        const SafeRead now = readFileSafely(filePath(m_folder, part), MaxFileBytes);
         const bool same = old.exists
-                              ? now.status == DiskFile::Status::Read && now.bytes == old.bytes
-                              : now.status == DiskFile::Status::Missing;
+                              ? now.status == SafeRead::Status::Read && now.bytes == old.bytes
+                              : now.status == SafeRead::Status::Missing;
         if (!same)
             return failed(changedOnDisk(part, now.status));
     }

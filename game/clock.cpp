@@ -1,8 +1,8 @@
 // The levels, the level clock with its time-out, and the time each player uses.
 #include "form1.h"
 
+#include "quiz/numbertext.h"
 #include "timetext.h"
-#include "ui/controls/numbertext.h"
 
 #include <cmath>
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "fixedarray.h"
-#include "host.h"
+#include "host/host.h"
 #include "quiz/fieldreader.h"
+#include "quiz/quizfacts.h"
 #include "results/gradewindow.h"
 #include "results/journaltable.h"
 #include "results/journalwriter.h"
@@ -23,7 +24,7 @@
 namespace vatro {
 
 // The main window: the whole game state, its controls under their designer names, and
-// the handlers that play the game. Handlers are defined in the folder of their subsystem.
+// the handlers that play the game. Every member is defined in game/, a file per subsystem.
 class Form1 : public Window {
 public:
     explicit Form1(Host& host);
@@ -38,7 +39,7 @@ public:
     bool Found = false;
 
     // ---- Quiz data ----
-    FixedArray2D<std::u16string, 1, 17, 1, 20> Letters;
+    FixedArray2D<std::u16string, 1, BoardRows, 1, BoardColumns> Letters;
     FixedArray<std::u16string, 1, 50> Questions;
     FixedArray<std::u16string, 1, 50> Answers;
     FixedArray<int, 1, 50> WordOrder;
@@ -48,7 +49,7 @@ public:
     // ---- Question and answer in progress ----
     int QuestionNo = 0;
     std::u16string Answer;
-    FixedArray<int, 1, 17> PickRow;
+    FixedArray<int, 1, PickStackDepth> PickRow;
     FixedArray<int, 1, 20> PickCol;
     int PickDepth = 0;
     bool AnswerPending = true;
@@ -139,11 +140,11 @@ public:
     void Grid1_KeyDown(int KeyCode, int Shift);
     void Grid2_KeyDown(int KeyCode, int Shift);
     void Command3_Click(); // "Очистка"
-    // Result and rating (results/).
+    // Result and rating (game/result.cpp, game/rating.cpp).
     void Command5_Click(); // "Результат"
     void Ватро12_Click();  // "промежуточный"
     void Ватро123_Click(); // "Рейтинг"
-    // Windows, menu and layout (ui/).
+    // Windows, menu and layout (game/menu.cpp, game/layout.cpp).
     void Command4_Click(); // "Справка"
     void Ватро2_Click();   // menu "Справка"
     void Ватро3_Click();   // menu "Об авторах"
@@ -156,7 +157,7 @@ public:
     static constexpr double DesignHeight = 7110;
 
 private:
-    // Quiz files (game/quizfiles.cpp).
+    // Quiz files (game/quizloading.cpp).
     void LoadLetters();
     void LoadAnswers();
     void LoadQuestions();
@@ -194,10 +195,10 @@ private:
     void CheckRightAnswer();
     void CheckWrongAnswer();
 
-    // Rating (results/rating.cpp).
+    // Rating (game/rating.cpp).
     void printRatingLines();
 
-    // The class journal (results/journalupdate.cpp): a new file at start-up and "Сброс";
+    // The class journal (game/journalfeeding.cpp): a new file at start-up and "Сброс";
     // the mode and level of a game as it starts; the whole file after a verdict, a result,
     // a registration, a time-out and a reset; what the teacher must know about it.
     void startJournal();
@@ -209,7 +210,7 @@ private:
     std::u16string m_journalQuizFolder;
     bool m_verdictUnwritten = false;
 
-    // Designer properties and event wiring (ui/form1design.cpp).
+    // Designer properties and event wiring (game/form1design.cpp).
     void design();
     void wireEvents();
 

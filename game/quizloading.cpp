@@ -1,6 +1,6 @@
 // The three quiz files: the letter board, the answer words and the questions.
-#include "quiz/quizfiles.h"
 #include "form1.h"
+#include "quiz/quizfacts.h"
 
 namespace vatro {
 

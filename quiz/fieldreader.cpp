@@ -1,11 +1,8 @@
 #include "fieldreader.h"
 
 #include "foreigntext.h"
+#include "numbertext.h"
 #include "textcodec.h"
-#include "ui/controls/numbertext.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace vatro {
 
@@ -47,42 +44,27 @@ std::vector<std::u16string> splitFields(std::u16string_view text, std::size_t ma
 
 FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& fileName,
                         std::size_t capacity) {
+    return readFieldBytes(readFileSafely(folder / pathFromUtf8(fileName), MaxFileBytes), capacity);
+}
+
+FieldFile readFieldBytes(const SafeRead& file, std::size_t capacity) {
     FieldFile result;
-    const std::filesystem::path path = folder / pathFromUtf8(fileName);
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
+    switch (file.status) {
+    case SafeRead::Status::Read:
+        return readFieldBytes(file.bytes, capacity);
+    case SafeRead::Status::Missing:
         result.problem = FileProblem{FileProblem::Kind::NotFound};
-        return result;
-    }
-    // A link that leads nowhere sensible, or a folder we may not look into.
-    if (error) {
-        result.problem = FileProblem{FileProblem::Kind::Unreadable};
-        return result;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        result.problem = FileProblem{FileProblem::Kind::Unreadable};
-        return result;
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        result.problem = FileProblem{FileProblem::Kind::Unreadable};
-        return result;
-    }
-    if (size > MaxFileBytes) {
+        break;
+    case SafeRead::Status::TooLarge:
         result.problem = FileProblem{FileProblem::Kind::TooLarge};
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!in && !in.eof()) {
+        break;
+    // A link, a pipe or a folder under the file's name is no file the game reads.
+    case SafeRead::Status::NotRegular:
+    case SafeRead::Status::Unreadable:
         result.problem = FileProblem{FileProblem::Kind::Unreadable};
-        return result;
+        break;
     }
-    // A file cut short while it was read is taken as far as it went.
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return readFieldBytes(bytes, capacity);
+    return result;
 }
 
 FieldFile readFieldBytes(std::string_view bytes, std::size_t capacity) {

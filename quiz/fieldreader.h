@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safefile.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -62,6 +64,7 @@ FieldFile readFieldFile(const std::filesystem::path& folder, const std::string& 
                         std::size_t capacity);
 // The same for the bytes of a file already read.
 FieldFile readFieldBytes(std::string_view bytes, std::size_t capacity);
+FieldFile readFieldBytes(const SafeRead& file, std::size_t capacity);
 
 // Two Russian lines: what is wrong with which file, then the folder it was looked for in.
 std::u16string describeProblem(const FileProblem& problem, const std::filesystem::path& folder,

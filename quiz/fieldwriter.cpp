@@ -2,8 +2,8 @@
 
 #include "fieldreader.h"
 #include "foreigntext.h"
+#include "numbertext.h"
 #include "textcodec.h"
-#include "ui/controls/numbertext.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "textcodec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vatro {
@@ -33,35 +34,18 @@ std::u16string decodeCp1251(std::string_view bytes) {
 std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string result;
     result.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        char32_t code = 0xFFFD;
-        std::size_t length = 1;
-        if (lead < 0x80) {
-            code = lead;
-        } else if ((lead >> 5) == 0x6) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if ((lead >> 4) == 0xE) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if ((lead >> 3) == 0x1E) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            length = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = utf8SequenceAt(text, pos);
+        if (length == 0) {
+            result.push_back(u'\uFFFD');
+            ++pos;
+            continue;
         }
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next >> 6) == 0x2;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            code = 0xFFFD;
-            length = 1;
-        }
+        // The sequence is well-formed: its lead byte's value bits, then six of each other.
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[pos + k]) & 0x3F);
         if (code >= 0x10000) {
             code -= 0x10000;
             result.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
@@ -69,7 +53,7 @@ std::u16string utf8ToUtf16(std::string_view text) {
         } else {
             result.push_back(static_cast<char16_t>(code));
         }
-        i += length;
+        pos += length;
     }
     return result;
 }
@@ -157,26 +141,10 @@ DecodedText decodeTextFile(std::string_view bytes) {
     const std::string_view body = mark ? bytes.substr(ByteOrderMark.size()) : bytes;
     if (!mark && !isValidUtf8(body))
         return {decodeCp1251(bytes), TextEncoding::Cp1251, false};
-    DecodedText result{u"", TextEncoding::Utf8, mark};
-    result.text.reserve(body.size());
-    bool ascii = !mark;
-    // Runs of well-formed sequences are decoded whole, each broken byte between them alone.
-    std::size_t run = 0;
-    for (std::size_t pos = 0; pos < body.size();) {
-        const std::size_t length = utf8SequenceAt(body, pos);
-        ascii = ascii && length == 1;
-        if (length == 0) {
-            result.text += utf8ToUtf16(body.substr(run, pos - run));
-            result.text.push_back(u'\uFFFD');
-            run = ++pos;
-        } else {
-            pos += length;
-        }
-    }
-    result.text += utf8ToUtf16(body.substr(run));
-    if (ascii)
-        result.encoding = TextEncoding::Ascii;
-    return result;
+    const bool ascii = !mark && std::all_of(body.begin(), body.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) < 0x80;
+    });
+    return {utf8ToUtf16(body), ascii ? TextEncoding::Ascii : TextEncoding::Utf8, mark};
 }
 
 std::string utf16ToUtf8(std::u16string_view text) {

@@ -10,6 +10,9 @@ namespace vatro {
 // becomes U+0098, as Windows itself maps it.
 std::u16string decodeCp1251(std::string_view bytes);
 
+// UTF-8 as UTF-16: the programs' one UTF-8 decoder. Each byte that begins no well-formed
+// sequence (see utf8SequenceAt) becomes U+FFFD, so a broken character never decodes as
+// another one.
 std::u16string utf8ToUtf16(std::string_view text);
 
 // The length of the well-formed UTF-8 sequence that starts at pos, or 0 when none does:

@@ -2,7 +2,7 @@
 // The class journal: one spreadsheet file per run of the game (and per "Сброс"), rewritten
 // whole after every event that changes a player's standing.
 
-#include "game/host.h"
+#include "host/host.h"
 #include "quiz/atomicfile.h"
 
 #include <filesystem>

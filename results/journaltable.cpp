@@ -1,7 +1,7 @@
 #include "journaltable.h"
 
+#include "quiz/numbertext.h"
 #include "quiz/textcodec.h"
-#include "ui/controls/numbertext.h"
 
 namespace vatro {
 

@@ -3,7 +3,7 @@
 # Fails, naming the lines, when a core folder includes a Qt header.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
-core=(game results ui quiz checker editor)
+core=(host quiz settings ui results checker editor library game)
 found=$(grep -rnE '^\s*#\s*include\s*[<"](Q[A-Za-z]+|Qt[A-Za-z]*/)' \
     --include='*.h' --include='*.cpp' "${core[@]}" 2>/dev/null || true)
 if [[ -n "$found" ]]; then

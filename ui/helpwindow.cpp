@@ -1,6 +1,6 @@
 #include "helpwindow.h"
 
-#include "quiz/quizfiles.h"
+#include "quiz/quizfacts.h"
 #include "quiz/fieldreader.h"
 
 namespace vatro {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/host.h"
+#include "host/host.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/window.h"
 
@@ -8,12 +8,6 @@
 #include <string>
 
 namespace vatro {
-
-// How many lines of the help file the help window shows whole at its designed size: lines
-// of its font ("Times New Roman" 15.75 pt: 24 px high, 25 px apart at 96 dpi) whose letters
-// end above the button "Дополнительно", which stands 700 twips above the bottom (199 px).
-// The next line runs behind the button. The quiz checker and the quiz editor go by it.
-inline constexpr std::size_t HelpWindowLines = 8;
 
 // The help window: how to compose and submit an answer, and on request the teacher's
 // help file.

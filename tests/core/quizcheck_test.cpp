@@ -4,7 +4,7 @@
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 #include "support/hostilequiz.h"
-#include "ui/controls/numbertext.h"
+#include "quiz/numbertext.h"
 
 #include <cstdio>
 #include <fstream>

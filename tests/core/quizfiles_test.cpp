@@ -1,6 +1,6 @@
 // The three quiz files: where their records land on the board and in the word list.
 #include "support/gamefixture.h"
-#include "ui/controls/numbertext.h"
+#include "quiz/numbertext.h"
 
 namespace vatro::testing {
 namespace {

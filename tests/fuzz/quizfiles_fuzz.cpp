@@ -3,7 +3,7 @@
 // own is the fast layer, reader_fuzz.cpp). Built with VATRO_FUZZ_SEEDS, it writes the seed
 // inputs instead.
 #include "checker/quizcheck.h"
-#include "quiz/quizfiles.h"
+#include "quiz/quizfacts.h"
 #include "quiz/textcodec.h"
 #include "support/fakehost.h"
 #include "support/gamesnapshot.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/host.h"
+#include "host/host.h"
 
 #include <deque>
 #include <functional>

@@ -3,7 +3,7 @@
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 #include "ui/controls/keycodes.h"
-#include "ui/controls/numbertext.h"
+#include "quiz/numbertext.h"
 
 #include <array>
 #include <cstdint>

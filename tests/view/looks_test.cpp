@@ -4,7 +4,7 @@
 #include "viewtest.h"
 
 #include "quiz/fieldreader.h"
-#include "quiz/quizfiles.h"
+#include "quiz/quizfacts.h"
 #include "ui/helpwindow.h"
 #include "view/fontmap.h"
 #include "view/pictures.h"

@@ -1,6 +1,6 @@
 #include "printsurface.h"
 
-#include "numbertext.h"
+#include "quiz/numbertext.h"
 
 namespace vatro {
 

@@ -4,9 +4,6 @@
 
 namespace vatro {
 
-using editor::BoardColumns;
-using editor::BoardRows;
-
 namespace {
 
 // A cell the game shows as one letter a pupil can pick: empty, or a single character that
@@ -79,7 +76,7 @@ void BoardModel::refresh() {
 }
 
 QModelIndex BoardModel::cellAt(const QAbstractItemModel& model, std::size_t cell) {
-    if (cell >= editor::BoardCells)
+    if (cell >= BoardCells)
         return {};
     return model.index(static_cast<int>(cell / BoardColumns),
                        static_cast<int>(cell % BoardColumns));

@@ -123,15 +123,13 @@ void EditorWindow::refreshBoardSummary() {
     const std::size_t needed = supply.neededTotal();
     const QString red = QStringLiteral("<span style=\"color:#b00020\"><b>%1</b></span>");
     QString text;
-    if (needed > editor::BoardCells)
+    if (needed > BoardCells)
         text = red.arg(QStringLiteral("Ответам нужно %1 букв, а на табло %2 клеток: табло не "
                                       "собрать, сократите ответы.")
                            .arg(needed)
-                           .arg(editor::BoardCells));
+                           .arg(BoardCells));
     else
-        text = QStringLiteral("Ответам нужно %1 букв из %2 клеток.")
-                   .arg(needed)
-                   .arg(editor::BoardCells);
+        text = QStringLiteral("Ответам нужно %1 букв из %2 клеток.").arg(needed).arg(BoardCells);
     const std::u16string lacking = editor::lackingText(supply);
     text += QLatin1Char(' ') + (lacking.empty() ? QStringLiteral("Табло хватает на все ответы.")
                                                 : red.arg(qt(lacking).toHtmlEscaped()));

@@ -1,6 +1,6 @@
 // The main window as designed: captions, colours, fonts, places and sizes of its
 // controls, its menu, and which handler each event reaches.
-#include "game/form1.h"
+#include "form1.h"
 
 namespace vatro {
 

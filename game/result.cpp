@@ -1,16 +1,8 @@
 // "Результат": the share of right answers, the grade, its window and the printed result.
-#include "game/form1.h"
-
-#include <cmath>
+#include "form1.h"
+#include "results/graderules.h"
 
 namespace vatro {
-
-namespace {
-double share(int points, int outOf) {
-    // Division first, then × 100, then down to a whole number: 29 of 50 gives 57.
-    return std::floor(static_cast<double>(points) / outOf * 100);
-}
-} // namespace
 
 void Form1::Command5_Click() {
     surface.Cls();
@@ -21,26 +13,13 @@ void Form1::Command5_Click() {
     const int points = registered ? Points(PlayerNo) : 0;
     const int visibleGrids = (Grid1.Visible ? 1 : 0) + (Grid2.Visible ? 1 : 0);
     if (QuestionNo >= 1 && visibleGrids <= 1 && QuestionCount != 0)
-        Percent = share(points, QuestionCount);
+        Percent = shareOfRight(points, QuestionCount);
     if (QuestionNo >= 1 && Option2.Value())
-        Percent = share(points, QuestionNo);
+        Percent = shareOfRight(points, QuestionNo);
 
-    GradeWindow* window = nullptr;
-    int grade = 0;
-    if (Percent >= 1 && Percent <= 50) {
-        grade = 2;
-        window = &Form6;
-    } else if (Percent > 50 && Percent <= 70) {
-        grade = 3;
-        window = &Form5;
-    } else if (Percent > 70 && Percent <= 90) {
-        grade = 4;
-        window = &Form4;
-    } else if (Percent > 90) {
-        grade = 5;
-        window = &Form3;
-    }
-    if (window) {
+    const int grade = gradeFor(Percent);
+    GradeWindow* const windows[] = {&Form6, &Form5, &Form4, &Form3};
+    if (GradeWindow* window = grade ? windows[grade - 2] : nullptr) {
         if (registered)
             Grade(PlayerNo) = grade;
         window->Show();

@@ -1,5 +1,5 @@
 // The one place where the game's rules feed the class journal.
-#include "game/form1.h"
+#include "form1.h"
 #include "quiz/textcodec.h"
 
 namespace vatro {

@@ -1,4 +1,4 @@
-#include "game/form1.h"
+#include "form1.h"
 #include "quiz/fieldreader.h"
 
 namespace vatro {

@@ -1,8 +1,8 @@
 // vatro-check: tells a teacher whether the game will play a quiz folder as meant, and with
 // --fill-board builds the letter board from the answers.
+#include "checker/quizcheck.h"
 #include "editor/fillboard.h"
 #include "quiz/textcodec.h"
-#include "quizcheck.h"
 
 #include <charconv>
 #include <exception>

@@ -1,5 +1,6 @@
 // The rating print-outs of the menu "Рейтинг": one line per registered player.
-#include "game/form1.h"
+#include "form1.h"
+#include "results/ratingline.h"
 
 namespace vatro {
 
@@ -7,9 +8,8 @@ void Form1::printRatingLines() {
     if (PlayerNo == 0)
         return;
     for (k = 1; k <= PlayerNo; ++k) {
-        surface.Print({PlayerName(k), u" набрал ", PrintItem::number(Points(k)), u" баллов,",
-                       PrintItem::number(Mistakes(k)), u"ошибок за ", MinutesUsed(k), u"мин ",
-                       SecondsUsed(k), u"с", u" Оценка", PrintItem::number(Grade(k))});
+        surface.Print(ratingLine(
+            {PlayerName(k), Points(k), Mistakes(k), MinutesUsed(k), SecondsUsed(k), Grade(k)}));
     }
 }
 
