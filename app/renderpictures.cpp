@@ -1,6 +1,8 @@
-// Draws the game's pictures from their SVG sources when the game is built, so that the
-// game itself only decodes finished pixels and needs no SVG renderer.
-//   vatro_render_pictures SOURCE.svg OUT.png WIDTHxHEIGHT [OUT.png WIDTHxHEIGHT ...]
+// Draws the game's pictures from their SVG sources when the game is built, as the pixels a
+// window paints: the game carries them as they are and neither decodes nor renders anything.
+//   vatro_render_pictures SOURCE.svg OUT.pixels WIDTHxHEIGHT [OUT.pixels WIDTHxHEIGHT ...]
+// Each file is a header of four 32-bit numbers in the machine's order (width, height, the
+// QImage format, bytes per line), then the lines.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <QStringList>
 #include <QSvgRenderer>
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -38,13 +41,22 @@ bool render(QSvgRenderer& source, const QString& out, const QString& size) {
         painter.setRenderHint(QPainter::Antialiasing);
         source.render(&painter);
     }
-    // A picture without a see-through pixel is kept without alpha: it decodes faster and is
-    // copied, not blended, whenever a window paints it.
+    // A picture without a see-through pixel is kept without alpha: it is copied, not
+    // blended, whenever a window paints it.
     if (isOpaque(image))
         image = image.convertToFormat(QImage::Format_RGB32);
+    const std::array<quint32, 4> header = {quint32(image.width()), quint32(image.height()),
+                                           quint32(image.format()), quint32(image.bytesPerLine())};
     // Written whole or not at all: a build stopped halfway leaves no broken picture.
     QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    bool written = file.open(QIODevice::WriteOnly) &&
+                   file.write(reinterpret_cast<const char*>(header.data()), sizeof header) ==
+                       qint64(sizeof header);
+    for (int y = 0; written && y < image.height(); ++y) {
+        written = file.write(reinterpret_cast<const char*>(image.constScanLine(y)),
+                             image.bytesPerLine()) == image.bytesPerLine();
+    }
+    if (!written || !file.commit()) {
         std::fprintf(stderr, "vatro_render_pictures: cannot write %s\n", qPrintable(out));
         return false;
     }
@@ -59,8 +71,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() < 4 || args.size() % 2 != 0) {
-        std::fprintf(stderr,
-                     "usage: vatro_render_pictures SOURCE.svg OUT.png WxH [OUT.png WxH ...]\n");
+        std::fprintf(
+            stderr,
+            "usage: vatro_render_pictures SOURCE.svg OUT.pixels WxH [OUT.pixels WxH ...]\n");
         return 2;
     }
     QSvgRenderer source(args[1]);

@@ -90,6 +90,8 @@ Child run(const fs::path& program, const std::vector<std::string>& args, const E
         child.failure = "no pipe";
         return child;
     }
+    if (watch)
+        watch->forgetEarlier();
     child.startNs = monotonicNow();
     const pid_t pid = fork();
     if (pid == 0) {

@@ -59,10 +59,18 @@ FrameWatch::~FrameWatch() {
         XCloseDisplay(m_x->display);
 }
 
+void FrameWatch::forgetEarlier() {
+    if (m_x)
+        XSync(m_x->display, True);
+}
+
 std::optional<long long> FrameWatch::firstFrame(pid_t pid, long long deadlineNs) {
     if (!m_x)
         return std::nullopt;
     Display* display = m_x->display;
+    // The server hands out the same window numbers again to the next program: only windows
+    // made since the start count.
+    std::set<Window> made;
     std::set<Window> mapped;
     const int fd = ConnectionNumber(display);
     for (;;) {
@@ -70,11 +78,12 @@ std::optional<long long> FrameWatch::firstFrame(pid_t pid, long long deadlineNs)
             XEvent event;
             XNextEvent(display, &event);
             // Without a window manager the program's windows are the root's children.
-            if (event.type == CreateNotify && event.xcreatewindow.parent == m_x->root)
+            if (event.type == CreateNotify && event.xcreatewindow.parent == m_x->root) {
+                made.insert(event.xcreatewindow.window);
                 XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
-            else if (event.type == MapNotify)
+            } else if (event.type == MapNotify && made.count(event.xmap.window)) {
                 mapped.insert(event.xmap.window);
-            else if (event.type == m_x->damageEvent) {
+            } else if (event.type == m_x->damageEvent) {
                 // Qt gives its windows no background of the server's, so the first damage
                 // of a shown window is the program's own drawing, not the server's clearing.
                 const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);

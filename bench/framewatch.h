@@ -19,8 +19,12 @@ public:
 
     bool connected() const { return m_x != nullptr; }
 
-    // Waits for the first frame of the program just started as pid: its moment on the
-    // monotonic clock, or nothing when the program ended first or the deadline passed.
+    // Forgets what the server told of earlier programs: called just before a start.
+    void forgetEarlier();
+
+    // Waits for the first frame of the program just started as pid, in a window it made:
+    // the moment on the monotonic clock, or nothing when the program ended first or the
+    // deadline passed.
     std::optional<long long> firstFrame(pid_t pid, long long deadlineNs);
 
 private:

@@ -17,16 +17,13 @@ namespace vatro {
 ClientArea::ClientArea(Window& model, AfterEvent afterEvent, QWidget* parent)
     : QWidget(parent), m_model(model), m_afterEvent(std::move(afterEvent)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Drawn meanwhile, as the rest of the window is built.
-    m_pending = PendingPicture(model.Picture, devicePixelRatioF());
 }
 
 const QImage& ClientArea::picture() {
     const qreal ratio = devicePixelRatioF();
     if (m_pictureName != m_model.Picture || m_picture.devicePixelRatio() != ratio) {
         m_pictureName = m_model.Picture;
-        m_picture = m_pending.take(m_pictureName, ratio);
-        m_pending = PendingPicture();
+        m_picture = pictureImage(m_pictureName, ratio);
     }
     return m_picture;
 }

@@ -36,8 +36,7 @@ private:
 
     Window& m_model;
     AfterEvent m_afterEvent;
-    PendingPicture m_pending;
-    // Kept as an image: making a pixmap of it would look through every pixel for alpha.
+    // Kept as an image, over the program's own bytes: a pixmap would be a copy.
     QImage m_picture;
     std::string m_pictureName;
     // The buttons pressed on the background itself: only their release is the window's.

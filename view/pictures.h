@@ -4,38 +4,22 @@
 #include <QImage>
 #include <QPixmap>
 
-#include <future>
 #include <string>
 
 namespace vatro {
 
 // Pictures are named as the window models name them ("mouse.svg", their source); the game
-// carries them drawn at build time, at an ordinary screen's density and at twice it.
+// carries them drawn at build time, at an ordinary screen's density and at twice it, as the
+// pixels a window paints.
 
 // The picture at its own size for a screen of the pixel ratio: the drawing made for twice
-// the density on a high-density screen, so that it stays crisp there.
+// the density on a high-density screen, so that it stays crisp there. At either drawn
+// density the image lies over the program's own bytes: nothing is decoded or copied.
 QImage pictureImage(const std::string& name, qreal devicePixelRatio);
 QPixmap picturePixmap(const std::string& name, qreal devicePixelRatio);
 
-// A window's picture, decoded on another thread from the moment the window is made, so
-// that it is ready, or nearly, when the window first paints.
-class PendingPicture {
-public:
-    PendingPicture() = default;
-    PendingPicture(const std::string& name, qreal devicePixelRatio);
-
-    // The picture as pictureImage gives it: the one begun if it is the same, waiting for it
-    // to be done; else decoded now.
-    QImage take(const std::string& name, qreal devicePixelRatio);
-
-private:
-    std::string m_name;
-    qreal m_ratio = 0;
-    std::future<QImage> m_image;
-};
-
-// The picture as a window icon, in every size drawn for it; each is decoded when a title
-// bar or task bar first asks for it.
+// The picture as a window icon, in every size drawn for it, each made a pixmap only when
+// the window system first asks for it; one icon per picture for the whole program.
 QIcon pictureIcon(const std::string& name);
 
 // An icon that draws nothing, for a window designed without one.

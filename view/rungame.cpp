@@ -3,6 +3,7 @@
 #include "firstframe.h"
 #include "game/form1.h"
 #include "qthost.h"
+#include "qttranslation.h"
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 #include "viewmanager.h"
@@ -30,7 +31,11 @@ int runGame(int argc, char** argv, std::function<void()> firstFrame) {
     }
 
     ViewManager views(form);
-    const FirstFrameWatch watch(views.mainView(), std::move(firstFrame));
+    const FirstFrameWatch watch(views.mainView(), [firstFrame = std::move(firstFrame)] {
+        if (firstFrame)
+            firstFrame();
+        translateQtTexts();
+    });
     views.sync();
     views.startClock();
     return QApplication::exec();

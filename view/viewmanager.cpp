@@ -7,11 +7,8 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace vatro {
 
@@ -32,13 +29,6 @@ void prepareApplication(QApplication& app) {
     // caption ("Form3 — Ватро"), and the windows carry their designed captions.
     QApplication::setApplicationName(QStringLiteral("Ватро"));
     QApplication::setWindowIcon(pictureIcon("icon.svg"));
-    // The game speaks Russian whatever the desktop's language: so do Qt's own dialogs.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator;
     // Fusion paints buttons in their palette colour, so graphical buttons keep their
     // designed colours whatever the desktop theme.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))

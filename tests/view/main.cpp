@@ -1,5 +1,6 @@
 // The view's tests need a QApplication and must run without a display, also when the
 // test list is read by running this program.
+#include "view/qttranslation.h"
 #include "view/viewmanager.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
            (home.path() + QStringLiteral("/.local/share")).toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
+    vatro::translateQtTexts();
     QApplication::setCursorFlashTime(0); // a text cursor shows as it is drawn, never blinking
     QDir().mkpath(QStringLiteral(VATRO_PICTURES_DIR));
     ::testing::InitGoogleTest(&argc, argv);

@@ -59,8 +59,20 @@ void EditorWindow::documentChanged(QuizPart part) {
         break;
     }
     // An action may change several files: the findings follow once, after all of them.
-    m_statusTimer.start();
+    statusChanged();
     refreshTitle();
+}
+
+void EditorWindow::statusChanged() {
+    if (m_framed)
+        m_statusTimer.start();
+}
+
+void EditorWindow::firstFrameShown() {
+    m_framed = true;
+    m_pairs->setUpdatesEnabled(true);
+    m_board->setUpdatesEnabled(true);
+    refreshStatus();
 }
 
 void EditorWindow::showHelpText() {

@@ -97,7 +97,10 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(whole);
     statusBar()->setSizeGripEnabled(true);
 
-    refreshStatus();
+    // Drawn after the first frame: their letters are most of what a first frame would shape.
+    m_pairs->setUpdatesEnabled(false);
+    m_board->setUpdatesEnabled(false);
+    refreshTitle();
     showHelpText();
 
     const QSize wanted(1200, 800);

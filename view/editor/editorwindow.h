@@ -2,6 +2,7 @@
 
 #include "editor/livefindings.h"
 #include "editor/quizdocument.h"
+#include "view/firstframe.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -66,6 +67,9 @@ private:
     bool saveWith(editor::LackingChoice choice);
     // Showing the document (editorstatus.cpp).
     void documentChanged(editor::QuizPart part);
+    // The findings and counts follow the document once per burst of changes.
+    void statusChanged();
+    void firstFrameShown();
     void showHelpText();
     void refreshStatus();
     void refreshFindings();
@@ -99,6 +103,11 @@ private:
     bool m_showingHelp = false;
     // Findings and counts follow the document once per burst of changes.
     QTimer m_statusTimer;
+    // The window's first frame holds its frame, menus, panels and help text; the tables, the
+    // findings and the counts follow just after it, so that the teacher sees the window
+    // sooner.
+    bool m_framed = false;
+    FirstFrameWatch m_firstFrame{*this, [this] { firstFrameShown(); }};
 };
 
 } // namespace vatro

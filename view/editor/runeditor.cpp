@@ -4,6 +4,7 @@
 #include "quiz/textcodec.h"
 #include "view/eventguard.h"
 #include "view/firstframe.h"
+#include "view/qttranslation.h"
 #include "view/viewmanager.h"
 
 #include <QApplication>
@@ -21,9 +22,13 @@ int runEditor(int argc, char** argv, std::function<void()> firstFrame) {
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Редактор викторины Ватро: вопросы, ответы, табло букв и справка."));
-    options.addHelpOption();
+    const QCommandLineOption help = options.addHelpOption();
     options.addPositionalArgument(QStringLiteral("ПАПКА"),
                                   QStringLiteral("Папка викторины (по умолчанию — текущая)."));
+    // Qt prints the help and its complaints about the command line in Russian too; these are
+    // the only Qt texts before the window.
+    if (!options.parse(QCoreApplication::arguments()) || options.isSet(help))
+        translateQtTexts();
     options.process(app);
     const QStringList folders = options.positionalArguments();
     // The working folder may have been deleted under the terminal: that is told, not thrown.
@@ -43,7 +48,11 @@ int runEditor(int argc, char** argv, std::function<void()> firstFrame) {
         delete window;
         return 1;
     }
-    const FirstFrameWatch watch(*window, std::move(firstFrame));
+    const FirstFrameWatch watch(*window, [firstFrame = std::move(firstFrame)] {
+        if (firstFrame)
+            firstFrame();
+        translateQtTexts();
+    });
     window->show();
     return QApplication::exec();
 }
