@@ -19,11 +19,11 @@ ClientArea::ClientArea(Window& model, AfterEvent afterEvent, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-const QImage& ClientArea::picture() {
+const Picture& ClientArea::picture() {
     const qreal ratio = devicePixelRatioF();
-    if (m_pictureName != m_model.Picture || m_picture.devicePixelRatio() != ratio) {
+    if (m_pictureName != m_model.Picture || m_picture.part.devicePixelRatio() != ratio) {
         m_pictureName = m_model.Picture;
-        m_picture = pictureImage(m_pictureName, ratio);
+        m_picture = vatro::picture(m_pictureName, ratio);
     }
     return m_picture;
 }
@@ -31,8 +31,7 @@ const QImage& ClientArea::picture() {
 void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), qtColor(m_model.BackColor, palette()));
-    if (!picture().isNull())
-        painter.drawImage(0, 0, m_picture);
+    paintPicture(painter, picture());
     m_printed = paintPrintSurface(painter, m_model.surface, qtFont(m_model.font), logicalDpi(*this),
                                   palette());
 }

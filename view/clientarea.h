@@ -32,12 +32,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const QImage& picture();
+    const Picture& picture();
 
     Window& m_model;
     AfterEvent m_afterEvent;
-    // Kept as an image, over the program's own bytes: a pixmap would be a copy.
-    QImage m_picture;
+    Picture m_picture;
     std::string m_pictureName;
     // The buttons pressed on the background itself: only their release is the window's.
     Qt::MouseButtons m_pressed;

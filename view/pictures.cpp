@@ -24,26 +24,55 @@ std::string drawnStem(const std::string& name) {
 
 const QString DrawnFolder = QStringLiteral(":/pictures/");
 
-// A drawing's pixels as the build wrote them: a header of four 32-bit numbers (width, height,
-// QImage format, bytes per line), then the lines. Unpacked into memory of its own, whose
-// lines the image uses in place; a drawing stored unpacked is copied there, so that its
-// lines start on the boundary an image needs.
-QImage drawnImage(const std::string& drawing) {
-    const QResource resource(DrawnFolder + QString::fromStdString(drawing) +
+// A drawing as the build wrote it (app/renderpictures.cpp): its whole size, the part inside
+// its margin and where that lies, and the margin's colour.
+struct Drawing {
+    QImage part;
+    QSize size;
+    QPoint at;
+    QColor margin;
+};
+
+// The header is nine 32-bit numbers (whole width and height, QImage format, bytes per line,
+// the part's place and size, the margin's pixel), then come the part's lines. They are
+// unpacked into memory of their own, which the image uses in place; lines stored unpacked
+// are copied there, so that they start on the boundary an image needs.
+Drawing drawing(const std::string& name) {
+    const QResource resource(DrawnFolder + QString::fromStdString(name) +
                              QStringLiteral(".pixels"));
     auto bytes = std::make_unique<QByteArray>(resource.uncompressedData());
     bytes->detach();
-    std::uint32_t header[4] = {};
+    std::uint32_t header[9] = {};
     if (bytes->size() < qsizetype(sizeof header))
         return {};
     std::memcpy(header, bytes->constData(), sizeof header);
-    const auto [width, height, format, bytesPerLine] = header;
-    if (bytes->size() < qsizetype(sizeof header) + qsizetype(height) * bytesPerLine)
+    const auto [width, height, format, bytesPerLine, left, top, partWidth, partHeight, margin] =
+        header;
+    if (format >= QImage::NImageFormats ||
+        bytes->size() < qsizetype(sizeof header) + qsizetype(partHeight) * bytesPerLine)
         return {};
     const auto* lines = reinterpret_cast<const uchar*>(bytes->constData()) + sizeof header;
-    return QImage(
-        lines, int(width), int(height), int(bytesPerLine), QImage::Format(format),
-        [](void* unpacked) { delete static_cast<QByteArray*>(unpacked); }, bytes.release());
+    QImage marginPixel(1, 1, QImage::Format(format));
+    marginPixel.fill(margin);
+    return {QImage(
+                lines, int(partWidth), int(partHeight), int(bytesPerLine), QImage::Format(format),
+                [](void* unpacked) { delete static_cast<QByteArray*>(unpacked); }, bytes.release()),
+            QSize(int(width), int(height)), QPoint(int(left), int(top)),
+            marginPixel.pixelColor(0, 0)};
+}
+
+// The picture in one image of its whole size, its margin painted in.
+QImage wholeImage(const Picture& picture) {
+    if (picture.isNull() || picture.part.deviceIndependentSize() == picture.size)
+        return picture.part;
+    const qreal ratio = picture.part.devicePixelRatio();
+    QImage whole((picture.size * ratio).toSize(), picture.part.format());
+    whole.setDevicePixelRatio(ratio);
+    whole.fill(picture.margin);
+    QPainter painter(&whole);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(picture.at, picture.part);
+    return whole;
 }
 
 // The drawings of an icon, each made a pixmap only when a title bar or task bar first asks
@@ -76,7 +105,7 @@ public:
         const auto fits = std::lower_bound(m_sides.begin(), m_sides.end(), wanted);
         const int side = fits == m_sides.end() ? m_sides.back() : *fits;
         const QPixmap drawn =
-            QPixmap::fromImage(drawnImage(m_stem + std::to_string(side)), Qt::NoFormatConversion);
+            QPixmap::fromImage(wholeImage(picture(m_stem + std::to_string(side), 1)));
         return side == wanted ? drawn
                               : drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
@@ -95,23 +124,37 @@ private:
 
 } // namespace
 
-QImage pictureImage(const std::string& name, qreal devicePixelRatio) {
+Picture picture(const std::string& name, qreal devicePixelRatio) {
     if (name.empty())
         return {};
     const bool dense = devicePixelRatio > 1;
-    QImage image = drawnImage(drawnStem(name) + (dense ? "@2x" : ""));
-    if (image.isNull())
-        return image;
     const qreal drawnRatio = dense ? 2 : 1;
+    const Drawing drawn = drawing(drawnStem(name) + (dense ? "@2x" : ""));
+    if (drawn.part.isNull())
+        return {};
+    Picture result{drawn.part, QPointF(drawn.at) / drawnRatio, QSizeF(drawn.size) / drawnRatio,
+                   drawn.margin};
     // A density between or beyond the two drawn is served by the nearer drawing, scaled.
     if (devicePixelRatio != drawnRatio && devicePixelRatio > 0) {
-        const QSize own = image.size() / drawnRatio;
-        image = image.scaled(QSize(int(std::lround(own.width() * devicePixelRatio)),
-                                   int(std::lround(own.height() * devicePixelRatio))),
-                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const qreal scale = devicePixelRatio / drawnRatio;
+        result.part = drawn.part.scaled(int(std::lround(drawn.part.width() * scale)),
+                                        int(std::lround(drawn.part.height() * scale)),
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    image.setDevicePixelRatio(devicePixelRatio > 0 ? devicePixelRatio : 1);
-    return image;
+    result.part.setDevicePixelRatio(devicePixelRatio > 0 ? devicePixelRatio : 1);
+    return result;
+}
+
+void paintPicture(QPainter& painter, const Picture& picture) {
+    if (picture.isNull())
+        return;
+    if (picture.part.deviceIndependentSize() != picture.size)
+        painter.fillRect(QRectF(QPointF(), picture.size), picture.margin);
+    painter.drawImage(picture.at, picture.part);
+}
+
+QImage pictureImage(const std::string& name, qreal devicePixelRatio) {
+    return wholeImage(picture(name, devicePixelRatio));
 }
 
 QPixmap picturePixmap(const std::string& name, qreal devicePixelRatio) {
