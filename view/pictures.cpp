@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "carrieddrawings.h"
+
 #include <QDirIterator>
 #include <QIconEngine>
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -22,7 +25,7 @@ std::string drawnStem(const std::string& name) {
     return name.substr(0, name.rfind('.'));
 }
 
-const QString DrawnFolder = QStringLiteral(":/pictures/");
+const QString PackedFolder = QStringLiteral(":/pictures/");
 
 // A drawing as the build wrote it (app/renderpictures.cpp): its whole size, the part inside
 // its margin and where that lies, and the margin's colour.
@@ -33,32 +36,54 @@ struct Drawing {
     QColor margin;
 };
 
-// The header is nine 32-bit numbers (whole width and height, QImage format, bytes per line,
-// the part's place and size, the margin's pixel), then come the part's lines. They are
-// unpacked into memory of their own, which the image uses in place; lines stored unpacked
-// are copied there, so that they start on the boundary an image needs.
-Drawing drawing(const std::string& name) {
-    const QResource resource(DrawnFolder + QString::fromStdString(name) +
-                             QStringLiteral(".pixels"));
-    auto bytes = std::make_unique<QByteArray>(resource.uncompressedData());
-    bytes->detach();
+// The bytes begin with nine 32-bit numbers (whole width and height, QImage format, bytes per
+// line, the part's place and size, the margin's pixel), then come the part's lines, which
+// the image uses where they lie; `release` lets go of them with the image.
+Drawing drawingOver(const uchar* bytes, qsizetype size, QImageCleanupFunction release, void* held) {
     std::uint32_t header[9] = {};
-    if (bytes->size() < qsizetype(sizeof header))
-        return {};
-    std::memcpy(header, bytes->constData(), sizeof header);
+    if (size >= qsizetype(sizeof header))
+        std::memcpy(header, bytes, sizeof header);
     const auto [width, height, format, bytesPerLine, left, top, partWidth, partHeight, margin] =
         header;
     if (format >= QImage::NImageFormats ||
-        bytes->size() < qsizetype(sizeof header) + qsizetype(partHeight) * bytesPerLine)
+        size < qsizetype(sizeof header) + qsizetype(partHeight) * bytesPerLine) {
+        if (release)
+            release(held);
         return {};
-    const auto* lines = reinterpret_cast<const uchar*>(bytes->constData()) + sizeof header;
+    }
     QImage marginPixel(1, 1, QImage::Format(format));
     marginPixel.fill(margin);
-    return {QImage(
-                lines, int(partWidth), int(partHeight), int(bytesPerLine), QImage::Format(format),
-                [](void* unpacked) { delete static_cast<QByteArray*>(unpacked); }, bytes.release()),
+    return {QImage(bytes + sizeof header, int(partWidth), int(partHeight), int(bytesPerLine),
+                   QImage::Format(format), release, held),
             QSize(int(width), int(height)), QPoint(int(left), int(top)),
             marginPixel.pixelColor(0, 0)};
+}
+
+Drawing drawing(const std::string& name) {
+    for (const CarriedDrawing& carried : carriedDrawings) {
+        if (name == carried.name)
+            return drawingOver(carried.begin, carried.end - carried.begin, nullptr, nullptr);
+    }
+    // Unpacked into memory of its own; lines stored unpacked are copied there too, so that
+    // they start on the boundary an image needs.
+    const QResource resource(PackedFolder + QString::fromStdString(name) +
+                             QStringLiteral(".pixels"));
+    auto* unpacked = new QByteArray(resource.uncompressedData());
+    unpacked->detach();
+    return drawingOver(
+        reinterpret_cast<const uchar*>(unpacked->constData()), unpacked->size(),
+        [](void* held) { delete static_cast<QByteArray*>(held); }, unpacked);
+}
+
+// The name of every drawing, carried or packed: "mouse", "icon-32".
+std::vector<std::string> drawingNames() {
+    std::vector<std::string> names;
+    for (const CarriedDrawing& carried : carriedDrawings)
+        names.emplace_back(carried.name);
+    // Listed without a name filter, which would take a regular expression.
+    for (QDirIterator files(PackedFolder, QDir::Files); files.hasNext();)
+        names.push_back(files.nextFileInfo().completeBaseName().toStdString());
+    return names;
 }
 
 // The picture in one image of its whole size, its margin painted in.
@@ -80,13 +105,10 @@ QImage wholeImage(const Picture& picture) {
 class DrawnIconEngine : public QIconEngine {
 public:
     explicit DrawnIconEngine(const std::string& stem) : m_stem(stem + '-') {
-        // "icon-32.pixels" is drawn 32 pixels square. Read without a name filter, which
-        // would take a regular expression.
-        const QString prefix = QString::fromStdString(m_stem);
-        for (QDirIterator files(DrawnFolder, QDir::Files); files.hasNext();) {
-            const QString name = files.nextFileInfo().fileName();
-            if (name.startsWith(prefix))
-                m_sides.push_back(name.mid(prefix.size()).section(QLatin1Char('.'), 0, 0).toInt());
+        // "icon-32" is drawn 32 pixels square.
+        for (const std::string& name : drawingNames()) {
+            if (name.starts_with(m_stem))
+                m_sides.push_back(std::atoi(name.c_str() + m_stem.size()));
         }
         std::sort(m_sides.begin(), m_sides.end());
     }
