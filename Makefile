@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 CHECKED := build/checked
 
-.PHONY: run test soak fuzz bench deps build package package-check screenshot clean
+.PHONY: run test tsan soak fuzz bench deps build package package-check screenshot clean
 
 deps:
 	@./tools/install-deps.sh
@@ -29,6 +29,15 @@ test: build
 	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
 	@cmake --build $(CHECKED) -j $(JOBS)
 	@cd $(CHECKED) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core and view tests built with ThreadSanitizer: the journal's writer thread, the
+# pictures decoded on a pool thread and the atomic file they share.
+TSAN := build/tsan
+tsan: deps
+	@cmake -S . -B $(TSAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_TSAN=ON >/dev/null
+	@cmake --build $(TSAN) -j $(JOBS)
+	@cd $(TSAN) && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
+	    ctest --output-on-failure -j $(JOBS)
 
 # A million random events over the whole game, with the sanitizers on, the quiz folder's
 # files broken and mended between them.

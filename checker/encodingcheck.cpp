@@ -115,31 +115,37 @@ bool FolderCheck::checkEncoding(const LoadedFile& file, std::string_view bytes,
     };
 
     if (text.encoding == TextEncoding::Cp1251) {
-        // Mostly well-formed UTF-8 with a few broken bytes: the whole file falls back to
-        // Windows-1251 and every Russian letter turns into two odd characters.
+        // Well-formed UTF-8 but for one broken sequence (one run of bad bytes), or for a few
+        // broken bytes among many good sequences: the whole file falls back to Windows-1251
+        // and every Russian letter turns into two odd characters.
         std::size_t sequences = 0;
         std::size_t broken = 0;
+        std::size_t runs = 0; // of broken bytes side by side
         std::size_t firstBroken = bytes.size();
+        bool afterBroken = false;
         for (std::size_t pos = 0; pos < bytes.size();) {
             const std::size_t length = utf8SequenceAt(bytes, pos);
             if (length == 0) {
                 ++broken;
+                runs += afterBroken ? 0 : 1;
                 firstBroken = std::min(firstBroken, pos);
                 ++pos;
             } else {
                 sequences += length > 1 ? 1 : 0;
                 pos += length;
             }
+            afterBroken = length == 0;
         }
-        if (sequences >= 2 && sequences >= 4 * broken) {
+        if (sequences >= 2 && (runs == 1 || sequences >= 4 * broken)) {
             const std::size_t line = lineAtByte(bytes, firstBroken);
-            return garbled(line,
-                           u"Файл сохранён в UTF-8, но в строке " + num(line) +
-                               u" испорчен байт. Из-за этого игра читает весь файл как "
-                               u"Windows-1251, и русские буквы превращаются в пары вроде "
-                               u"«Рђ», «РЎ».",
-                           u"Исправьте или наберите заново строку " + num(line) +
-                               u" и сохраните файл в UTF-8.");
+            return garbled(
+                line,
+                u"Файл сохранён в UTF-8, но в строке " + num(line) +
+                    u" испорчена последовательность байтов. Из-за этого игра читает весь файл как "
+                    u"Windows-1251, и русские буквы превращаются в пары вроде "
+                    u"«Рђ», «РЎ».",
+                u"Исправьте или наберите заново строку " + num(line) +
+                    u" и сохраните файл в UTF-8.");
         }
     }
     const LetterShare read = russianLetterShare(text.text);

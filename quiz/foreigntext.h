@@ -11,7 +11,7 @@ namespace vatro {
 enum class ForeignText {
     None,             // text the game reads
     Utf16WithoutMark, // UTF-16 whose byte order nothing tells
-    Utf32,
+    Utf32,            // with its mark or without
     ControlCharacters, // decodes to mostly control characters: no text the game knows
 };
 

@@ -1,9 +1,44 @@
 #include "helpwindow.h"
 
-#include "quiz/quizfacts.h"
 #include "quiz/fieldreader.h"
+#include "quiz/quizfacts.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace vatro {
+
+namespace {
+
+// The window neither wraps nor scrolls, and a problem names a whole folder: its lines are
+// cut to what the window's width holds of its font, with room to spare for wide letters.
+constexpr std::size_t ProblemLineLetters = 48;
+
+// The text's lines, each broken at blanks into lines of at most width characters; a word
+// longer than that (a folder's path) is cut.
+std::vector<std::u16string> wrappedLines(std::u16string_view text, std::size_t width) {
+    std::vector<std::u16string> lines;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(u'\n', start), text.size());
+        std::u16string_view rest = text.substr(start, end - start);
+        do {
+            std::size_t cut = rest.size();
+            if (cut > width) {
+                const std::size_t blank = rest.substr(0, width + 1).rfind(u' ');
+                cut = blank == std::u16string_view::npos || blank == 0 ? width : blank;
+            }
+            lines.emplace_back(rest.substr(0, cut));
+            rest.remove_prefix(cut);
+            while (!rest.empty() && rest.front() == u' ')
+                rest.remove_prefix(1);
+        } while (!rest.empty());
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
 
 HelpWindow::HelpWindow(Host& host) : Window(colors::Blue), m_host(host) {
     restoreDesign();
@@ -73,10 +108,8 @@ void HelpWindow::Command1_Click() {
             folder
                 ? describeProblem(*file.problem, *folder, HelpFileInfo.name, HelpFileInfo.capacity)
                 : describeLostFolder();
-        const std::size_t lineEnd = text.find(u'\n');
-        surface.Print({u" " + text.substr(0, lineEnd)});
-        if (lineEnd != std::u16string::npos)
-            surface.Print({u" " + text.substr(lineEnd + 1)});
+        for (const std::u16string& line : wrappedLines(text, ProblemLineLetters))
+            surface.Print({u" " + line});
         return;
     }
     for (const std::u16string& field : file.fields) {

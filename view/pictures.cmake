@@ -16,7 +16,7 @@ function(vatro_render_picture name) # then pairs: drawing name, WIDTHxHEIGHT
         list(APPEND arguments ${VATRO_DRAWN_DIR}/${drawing}.pixels ${size})
     endwhile()
     add_custom_command(OUTPUT ${outputs}
-        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 TSAN_OPTIONS=report_bugs=0
             $<TARGET_FILE:vatro_render_pictures> ${CMAKE_CURRENT_SOURCE_DIR}/assets/${name}.svg
             ${arguments}
         DEPENDS vatro_render_pictures ${CMAKE_CURRENT_SOURCE_DIR}/assets/${name}.svg

@@ -166,7 +166,7 @@ std::vector<BrokenFolder> brokenFolders() {
         {"questions in UTF-16 without the mark", "vatrov.txt", encoded(questions, "UTF-16BE"), 2, 1,
          K::WrongEncoding, 0, 0, u"UTF-16 без метки"},
         {"questions in UTF-8 with a broken byte on line 3", "vatrov.txt", brokenUtf8, 1, 1,
-         K::WrongEncoding, 0, 3, u"в строке 3 испорчен байт"},
+         K::WrongEncoding, 0, 3, u"в строке 3 испорчена последовательность байтов"},
         {"questions in UTF-8 read as Windows-1251 and saved again", "vatrov.txt",
          utf16ToUtf8(decodeCp1251(utf16ToUtf8(questions))), 1, 1, K::WrongEncoding, 0, 0,
          u"перекодирован дважды"},

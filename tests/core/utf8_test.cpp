@@ -1,9 +1,12 @@
 // Quiz and help files in UTF-8 and UTF-16: a file that carries the UTF-16 mark is read as
 // UTF-16; one that is valid UTF-8 (or carries the UTF-8 mark) as UTF-8; every other file as
 // Windows-1251, as before.
+#include "checker/quizcheck.h"
+#include "quiz/fieldreader.h"
 #include "quiz/foreigntext.h"
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
+#include "support/hostilequiz.h"
 
 namespace vatro::testing {
 namespace {
@@ -73,12 +76,54 @@ TEST(DecodeTextFile, ReadsUtf16ByItsMarkAndRefusesTextItCannotTell) {
     EXPECT_EQ(kind(std::string("A\0,\0B\0", 6)), Utf16WithoutMark);
     EXPECT_EQ(kind(std::string("\0A\0,\0B", 6)), Utf16WithoutMark);
     EXPECT_EQ(kind(std::string("\xFF\xFE\0\0A\0\0\0", 8)), Utf32);
+    // UTF-32 without its mark, in either byte order, is named by what it is.
+    std::string utf32le, utf32be;
+    for (char16_t c : u"\"Единица тока?\"\r\n") {
+        utf32le += std::string{char(c & 0xFF), char(c >> 8), '\0', '\0'};
+        utf32be += std::string{'\0', '\0', char(c >> 8), char(c & 0xFF)};
+    }
+    EXPECT_EQ(kind(utf32le), Utf32);
+    EXPECT_EQ(kind(utf32be), Utf32);
     EXPECT_EQ(kind("\x01\x02\x03,\x1B\x7F\r\n"), ControlCharacters);
     // Text the game reads: blanks only, Russian in Windows-1251 or UTF-8, UTF-16 by its mark.
     for (const std::string& text :
          {std::string("    \r\n"), encodeCp1251(u"ОМ,ВОЛЬТ\r\n"), utf16ToUtf8(u"ОМ,ВОЛЬТ\r\n"),
           std::string("& & & &"), le, std::string("A\tBCDE\x01")})
         EXPECT_EQ(kind(text), None) << ::testing::PrintToString(text);
+}
+
+// Every byte that begins no well-formed sequence is one broken character for every program:
+// the game reads the file as the checker says it will, and the checker names the line.
+TEST(DecodeTextFile, TheGameAndTheCheckerAgreeOnEachBrokenSequence) {
+    for (const std::string& bad :
+         {std::string("\xC0\x80"), std::string("\xE0\x9F\xBF"), std::string("\xED\xA0\x80"),
+          std::string("\xF4\x90\x80\x80"), std::string("\xF5\x80\x80"), std::string("\xFF"),
+          std::string("\xE2\x82")}) {
+        SCOPED_TRACE(::testing::PrintToString(bad));
+        const std::u16string broken = utf8ToUtf16(bad);
+        EXPECT_EQ(broken, std::u16string(bad.size(), u'\uFFFD'));
+        const std::string answers = utf16ToUtf8(u"ОМ\r\nВОЛЬТ\r\n") + "Т" + bad + "К\r\n";
+        for (const bool mark : {false, true}) {
+            QuizFolder quiz;
+            writeGoodQuiz(quiz);
+            quiz.writeBytes("vatroo.txt", (mark ? Mark : "") + answers);
+            const FieldFile game = readFieldFile(quiz.path(), "vatroo.txt", 49);
+            ASSERT_TRUE(game.ok());
+            const QuizCheck check = checkQuizFolder(quiz.path());
+            ASSERT_EQ(check.findings.size(), 1u) << utf16ToUtf8(formatQuizCheck(check));
+            const Finding& finding = check.findings.front();
+            EXPECT_EQ(finding.line, 3u);
+            if (mark) {
+                // After the mark the file is UTF-8, and the broken character stands alone.
+                EXPECT_EQ(game.fields[2], u"Т" + broken + u"К");
+                EXPECT_NE(finding.what.find(u"испорчен знак"), std::u16string::npos);
+            } else {
+                EXPECT_EQ(game.fields[0], decodeCp1251("\xD0\x9E\xD0\x9C"));
+                EXPECT_NE(finding.what.find(u"в строке 3 испорчена последовательность байтов"),
+                          std::u16string::npos);
+            }
+        }
+    }
 }
 
 // A teacher whose editor saves UTF-8 gets the same game as one who saves Windows-1251.

@@ -3,7 +3,10 @@
 // results are lost.
 #include "support/gamesnapshot.h"
 #include "view/eventguard.h"
+#include "view/fontmap.h"
+#include "view/printview.h"
 #include "view/qthost.h"
+#include "view/twips.h"
 #include "viewtest.h"
 
 #include <QProcess>
@@ -80,6 +83,10 @@ TEST_F(LostFolder, ReplacedFolderIsReportedByEveryButtonThatReadsAndChangesNothi
     ASSERT_FALSE(f.Form2.surface.texts().empty());
     EXPECT_NE(f.Form2.surface.texts()[0].find(u"Папки, из которой запущена игра, больше нет"),
               std::u16string::npos);
+    // Every word of the problem stands inside the help window, left of its edge.
+    const QRect printed = printSurfaceArea(f.Form2.surface, qtFont(f.Form2.font), 96, nullptr);
+    EXPECT_LE(printed.right(), twipsToPx(f.Form2.ScaleWidth, 96));
+    EXPECT_LE(printed.bottom(), twipsToPx(f.Form2.Command1.Top, 96));
     EXPECT_EQ(f.Points(1), 1);
 }
 
