@@ -68,10 +68,16 @@ void EditorWindow::statusChanged() {
         m_statusTimer.start();
 }
 
+// The tables and the help text: their letters are most of what a first frame would shape.
+void EditorWindow::drawTexts(bool drawn) {
+    for (QWidget* text : {static_cast<QWidget*>(m_pairs), static_cast<QWidget*>(m_board),
+                          static_cast<QWidget*>(m_help)})
+        text->setUpdatesEnabled(drawn);
+}
+
 void EditorWindow::firstFrameShown() {
     m_framed = true;
-    m_pairs->setUpdatesEnabled(true);
-    m_board->setUpdatesEnabled(true);
+    drawTexts(true);
     refreshStatus();
 }
 

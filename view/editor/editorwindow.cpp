@@ -97,9 +97,7 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(whole);
     statusBar()->setSizeGripEnabled(true);
 
-    // Drawn after the first frame: their letters are most of what a first frame would shape.
-    m_pairs->setUpdatesEnabled(false);
-    m_board->setUpdatesEnabled(false);
+    drawTexts(false);
     refreshTitle();
     showHelpText();
 

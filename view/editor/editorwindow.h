@@ -69,6 +69,7 @@ private:
     void documentChanged(editor::QuizPart part);
     // The findings and counts follow the document once per burst of changes.
     void statusChanged();
+    void drawTexts(bool drawn);
     void firstFrameShown();
     void showHelpText();
     void refreshStatus();
@@ -103,8 +104,8 @@ private:
     bool m_showingHelp = false;
     // Findings and counts follow the document once per burst of changes.
     QTimer m_statusTimer;
-    // The window's first frame holds its frame, menus, panels and help text; the tables, the
-    // findings and the counts follow just after it, so that the teacher sees the window
+    // The window's first frame holds its frame, menus and panels; the tables, the help text,
+    // the findings and the counts follow just after it, so that the teacher sees the window
     // sooner.
     bool m_framed = false;
     FirstFrameWatch m_firstFrame{*this, [this] { firstFrameShown(); }};
