@@ -4,7 +4,9 @@
 
 #include <QDirIterator>
 #include <QIconEngine>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QResource>
 
 #include <algorithm>
@@ -172,7 +174,25 @@ void paintPicture(QPainter& painter, const Picture& picture) {
         return;
     if (picture.part.deviceIndependentSize() != picture.size)
         painter.fillRect(QRectF(QPointF(), picture.size), picture.margin);
-    painter.drawImage(picture.at, picture.part);
+    // A window's own area less the controls over it is a clip of many rectangles, under
+    // which Qt blends a large image span by span on threads it starts for that; drawn
+    // rectangle by rectangle, each is a plain copy on this thread.
+    const QRegion allowed = painter.paintEngine() ? painter.paintEngine()->systemClip() : QRegion();
+    if (allowed.rectCount() <= 1 || painter.hasClipping()) {
+        painter.drawImage(picture.at, picture.part);
+        return;
+    }
+    const QRectF part(picture.at, picture.part.deviceIndependentSize());
+    const QTransform toWindow = painter.deviceTransform().inverted();
+    painter.save();
+    for (const QRect& piece : allowed) {
+        const QRectF clip = toWindow.mapRect(QRectF(piece)) & part;
+        if (clip.isEmpty())
+            continue;
+        painter.setClipRect(clip);
+        painter.drawImage(picture.at, picture.part);
+    }
+    painter.restore();
 }
 
 QImage pictureImage(const std::string& name, qreal devicePixelRatio) {
