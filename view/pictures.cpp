@@ -102,8 +102,9 @@ QImage wholeImage(const Picture& picture) {
     return whole;
 }
 
-// The drawings of an icon, each made a pixmap only when a title bar or task bar first asks
-// for its size; the window system is told every size drawn, and picks.
+// The drawings of an icon, each made a pixmap only when asked for its size, nothing decoded:
+// under X each window made hands the window manager every size drawn, to pick from; a
+// platform without window icons asks for none.
 class DrawnIconEngine : public QIconEngine {
 public:
     explicit DrawnIconEngine(const std::string& stem) : m_stem(stem + '-') {

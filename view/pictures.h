@@ -37,7 +37,7 @@ QImage pictureImage(const std::string& name, qreal devicePixelRatio);
 QPixmap picturePixmap(const std::string& name, qreal devicePixelRatio);
 
 // The picture as a window icon, in every size drawn for it, each made a pixmap only when
-// the window system first asks for it; one icon per picture for the whole program.
+// the window system asks for it; one icon per picture for the whole program.
 QIcon pictureIcon(const std::string& name);
 
 // An icon that draws nothing, for a window designed without one.
