@@ -82,17 +82,20 @@ bench: deps
 	@cmake --build $(BENCH) -j $(JOBS) --target vatro_bench
 	@$(BENCH)/bench/vatro_bench --quiz assets/quiz
 
-# The Debian package, build/release/vatro_VERSION_ARCH.deb.
+# The Debian package and the RPM package of the same files:
+# build/release/vatro_VERSION_ARCH.deb and build/release/vatro-VERSION-1.ARCH.rpm.
 package: build
-	@rm -f $(RELEASE)/vatro_*.deb
-	@cd $(RELEASE) && cpack -G DEB >/dev/null
-	@ls $(RELEASE)/vatro_*.deb
+	@./tools/install-deps.sh rpm
+	@rm -f $(RELEASE)/vatro_*.deb $(RELEASE)/vatro-*.rpm
+	@cd $(RELEASE) && cpack -G DEB >/dev/null && cpack -G RPM >/dev/null
+	@ls $(RELEASE)/vatro_*.deb $(RELEASE)/vatro-*.rpm
 
-# The package as a Debian maintainer checks it: lintian, the menu entry, the AppStream file,
-# the manual pages and the documentation; fails on any error or warning.
+# The packages as their distributions' maintainers check them: lintian and rpmlint, the
+# menu entry, the AppStream file, the manual pages, the documentation and the dependencies;
+# fails on any error or warning.
 package-check: package
-	@./tools/install-deps.sh lintian desktop-file-utils appstream
-	@packaging/check-package.sh $(RELEASE)/vatro_*.deb
+	@./tools/install-deps.sh lintian rpmlint desktop-file-utils appstream
+	@packaging/check-package.sh $(RELEASE)/vatro_*.deb $(RELEASE)/vatro-*.rpm
 
 # A picture of the game's main window on the sample quiz, taken on a virtual screen, for
 # a machine without one and for the AppStream description.

@@ -41,7 +41,11 @@ Environment platformEnvironment(const Settings& settings, const std::string& pla
                                 const std::string& display) {
     Environment env = inheritedEnvironment();
     env["QT_QPA_PLATFORM"] = platform;
-    env["XDG_CACHE_HOME"] = (settings.scratch / "cache").string();
+    // Nothing of the measurer's own: no settings (a scale of theirs would change what is
+    // drawn), no journal or list of quizzes played in their home folder.
+    for (const char* folder :
+         {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
+        env[folder] = (settings.scratch / folder).string();
     env.erase("WAYLAND_DISPLAY");
     if (display.empty())
         env.erase("DISPLAY");

@@ -1,6 +1,7 @@
 // The board's cells and the answers, record by record: what a pupil cannot pick or spell.
 #include "checktext.h"
 #include "foldercheck.h"
+#include "quiz/characters.h"
 #include "quiz/quizfacts.h"
 
 #include <algorithm>
@@ -11,17 +12,19 @@ void FolderCheck::checkBoard(const LoadedFile& board) {
     const FileFacts& facts = *board.facts;
     for (std::size_t n = 0; n < listed(board); ++n) {
         const Record& cell = board.records[n];
-        if (cell.text.size() <= 1)
+        // A character beyond the basic plane is one letter in one cell.
+        const std::size_t characters = characterCount(cell.text);
+        if (characters <= 1)
             continue;
         const bool blanks = std::any_of(cell.text.begin(), cell.text.end(), isBlank);
         std::u16string split;
-        for (char16_t c : cell.text) {
-            if (!isBlank(c))
-                split += (split.empty() ? u"" : u",") + std::u16string(1, c);
+        for (const std::u16string& c : splitCharacters(cell.text)) {
+            if (c.size() != 1 || !isBlank(c[0]))
+                split += (split.empty() ? u"" : u",") + c;
         }
         problem(Finding::Kind::CellNotOneLetter, facts, &cell, n + 1,
                 u"В клетке табло " + inQuotes(cell.text) + u" " +
-                    counted(cell.text.size(), u"знак", u"знака", u"знаков") +
+                    counted(characters, u"знак", u"знака", u"знаков") +
                     (blanks ? u" вместе с пробелом" : u"") +
                     u": ученик возьмёт их одним щелчком, а правая кнопка вернёт на табло только "
                     u"последний.",
@@ -75,10 +78,10 @@ void FolderCheck::checkAnswers(const LoadedFile& answers) {
                         u": собранное с табло слово никогда не совпадёт с ним.",
                     u"Уберите лишние пробелы: \"" + clean + u"\".");
         }
-        if (text.size() > PickStackDepth) {
+        if (const std::size_t length = characterCount(text); length > PickStackDepth) {
             problem(Finding::Kind::AnswerTooLong, facts, &answer, n + 1,
                     u"Ответ " + inQuotes(text) + u" длиной " +
-                        counted(text.size(), u"знак", u"знака", u"знаков") +
+                        counted(length, u"знак", u"знака", u"знаков") +
                         u", а с табло можно набрать не больше " + num(PickStackDepth) +
                         u": в игре с буквами на этот вопрос не ответить.",
                     u"Выберите ответ не длиннее " + num(PickStackDepth) + u" букв.");
@@ -107,8 +110,9 @@ void FolderCheck::checkLatin(const LoadedFile& file) {
             list += (list.empty() ? u"" : u", ") +
                     std::u16string(digit ? u"цифра " : u"латинская ") +
                     inQuotes(std::u16string(1, c));
-            if (text.size() > 1)
-                list += u" (" + num(k + 1) + u"-я)";
+            if (characterCount(text) > 1)
+                list += u" (" + num(characterCount(std::u16string_view(text).substr(0, k)) + 1) +
+                        u"-я)";
             const char16_t looksLike = meantLetter(c);
             const std::u16string form = inQuotes(std::u16string(1, looksLike));
             if (looksLike != c && russianForms.find(form) == std::u16string::npos)

@@ -2,6 +2,7 @@
 #include "quiz/lettersupply.h"
 #include "checktext.h"
 #include "foldercheck.h"
+#include "quiz/characters.h"
 
 #include <algorithm>
 #include <map>
@@ -10,18 +11,29 @@ namespace vatro::quizcheck {
 
 namespace {
 
+// How often the character stands in the text, counted as whole characters.
+std::size_t occurrences(std::u16string_view text, char32_t letter) {
+    std::size_t count = 0;
+    for (std::size_t k = 0; k < text.size(); k += characterSizeAt(text, k))
+        count += codePointAt(text, k) == letter ? 1 : 0;
+    return count;
+}
+
+std::u16string quoted(char32_t letter) {
+    return inQuotes(characterText(letter));
+}
+
 // The questions are posed in file order, so the board runs out of a letter at one answer:
 // that answer and every later one with the letter cannot be spelled. Named by number and
 // word, as the teacher finds them in vatroo.txt.
-std::u16string unspellable(char16_t letter, std::size_t onBoard,
+std::u16string unspellable(char32_t letter, std::size_t onBoard,
                            const std::vector<std::u16string>& meantAnswers,
                            const LoadedFile& answers) {
     constexpr std::size_t Named = 5;
     std::size_t used = 0;
     std::vector<std::size_t> lost;
     for (std::size_t n = 0; n < meantAnswers.size(); ++n) {
-        const auto uses = static_cast<std::size_t>(
-            std::count(meantAnswers[n].begin(), meantAnswers[n].end(), letter));
+        const std::size_t uses = occurrences(meantAnswers[n], letter);
         used += uses;
         if (uses != 0 && used > onBoard)
             lost.push_back(n);
@@ -43,7 +55,7 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
     for (const Record& cell : board.records)
         cells.push_back(cell.text);
     std::vector<std::u16string> meantAnswers;
-    std::map<char16_t, std::vector<std::size_t>> usedBy;
+    std::map<char32_t, std::vector<std::size_t>> usedBy;
     const bool russianAnswers = mostlyRussian(answers.records);
     for (std::size_t n = 0; n < listed(answers); ++n) {
         // The answer as the teacher meant it: stray blanks and Latin look-alikes are told of
@@ -52,10 +64,11 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
         for (const std::size_t k : foreignLetters(meant, russianAnswers))
             meant[k] = meantLetter(meant[k]);
         std::u16string letters;
-        for (char16_t c : withoutStrayBlanks(meant)) {
-            if (isInvisible(c) || c == u'\uFFFD')
+        for (const std::u16string& character : splitCharacters(withoutStrayBlanks(meant))) {
+            const char32_t c = codePointAt(character, 0);
+            if ((character.size() == 1 && isInvisible(character[0])) || c == U'\uFFFD')
                 continue;
-            letters.push_back(c);
+            letters += character;
             auto& list = usedBy[c];
             if (list.empty() || list.back() != n + 1)
                 list.push_back(n + 1);
@@ -67,18 +80,16 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
     std::u16string spares;
     std::size_t shown = 0;
     for (const LetterCount& spare : supply.spare()) {
-        if (isBlank(spare.letter) || shown == 5)
+        if (spare.letter == U' ' || spare.letter == U'\t' || shown == 5)
             continue;
-        spares += (shown++ == 0 ? u"" : u", ") + inQuotes(std::u16string(1, spare.letter)) +
-                  u" — " + num(spare.count);
+        spares += (shown++ == 0 ? u"" : u", ") + quoted(spare.letter) + u" — " + num(spare.count);
     }
     const bool full = boardSize + supply.lackingTotal() > board.facts->capacity;
     auto onBoard = supply.onBoard;
     for (const auto& [letter, missing] : supply.lacking()) {
         const std::size_t have = onBoard[letter];
         const std::size_t count = have + missing;
-        const std::u16string name =
-            letter == u' ' ? u"пробела" : u"буквы " + inQuotes(std::u16string(1, letter));
+        const std::u16string name = letter == U' ' ? u"пробела" : u"буквы " + quoted(letter);
         std::u16string users;
         const auto& list = usedBy[letter];
         for (std::size_t k = 0; k < list.size() && k < 8; ++k)
@@ -92,16 +103,16 @@ void FolderCheck::checkLetterSupply(const LoadedFile& board, const LoadedFile& a
             unspellable(letter, have, meantAnswers, answers) + u".";
         for (const auto& [latin, russian] : LookAlikes) {
             if (russian == letter && onBoard.count(latin) && onBoard[latin] > 0)
-                what += u" (На табло вместо неё стоит латинская " +
-                        inQuotes(std::u16string(1, latin)) + u" — исправьте её.)";
+                what += u" (На табло вместо неё стоит латинская " + quoted(latin) +
+                        u" — исправьте её.)";
         }
-        const char16_t other = otherCase(letter);
+        const char32_t other = letter < 0x10000 ? otherCase(static_cast<char16_t>(letter)) : letter;
         if (other != letter && onBoard.count(other) && onBoard[other] > 0)
-            what += u" (На табло есть " + inQuotes(std::u16string(1, other)) +
+            what += u" (На табло есть " + quoted(other) +
                     u", но большие и маленькие буквы для игры разные.)";
-        std::u16string fix = letter == u' ' ? u"Добавьте на табло клетку с пробелом (\" \")"
-                                            : u"Добавьте на табло ещё " + num(count - have) + u" " +
-                                                  inQuotes(std::u16string(1, letter));
+        std::u16string fix =
+            letter == U' ' ? u"Добавьте на табло клетку с пробелом (\" \")"
+                           : u"Добавьте на табло ещё " + num(count - have) + u" " + quoted(letter);
         fix += full && !spares.empty()
                    ? u"; табло заполнено, так что замените ими лишние буквы (больше всего "
                      u"лишних: " +

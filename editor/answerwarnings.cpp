@@ -1,6 +1,7 @@
 #include "answerwarnings.h"
 
 #include "checker/checktext.h"
+#include "quiz/characters.h"
 #include "quizcontent.h"
 
 #include <algorithm>
@@ -44,11 +45,11 @@ std::vector<AnswerWarning> answerWarnings(std::u16string_view answer) {
         warnings.push_back(
             {Kind::LatinLetters, u"В ответе латинские буквы или цифры вместо русских букв (" +
                                      foreign + u"): на вид они те же, но игра их различает."});
-    if (answer.size() > MaxAnswerLetters)
-        warnings.push_back(
-            {Kind::TooLong, u"В ответе " + counted(answer.size(), u"знак", u"знака", u"знаков") +
-                                u", а ученик собирает слово не длиннее " + num(MaxAnswerLetters) +
-                                u" букв."});
+    if (const std::size_t length = characterCount(answer); length > MaxAnswerLetters)
+        warnings.push_back({Kind::TooLong, u"В ответе " +
+                                               counted(length, u"знак", u"знака", u"знаков") +
+                                               u", а ученик собирает слово не длиннее " +
+                                               num(MaxAnswerLetters) + u" букв."});
     if (answer.find(u'"') != std::u16string_view::npos)
         warnings.push_back({Kind::DoubleQuote, u"Двойную кавычку файл ответов не сохранит: "
                                                u"замените её «ёлочками»."});

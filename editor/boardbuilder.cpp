@@ -1,6 +1,7 @@
 #include "boardbuilder.h"
 
 #include "checker/checktext.h"
+#include "quiz/characters.h"
 #include "quiz/letterfrequency.h"
 #include "quizcontent.h"
 
@@ -28,7 +29,7 @@ std::uint32_t below(std::mt19937& generator, std::uint32_t n) {
 
 // The decoys: so many letters that the whole board comes as close as whole letters allow
 // to the letter frequencies of Russian text, the answers' letters hidden among them.
-std::vector<char16_t> decoyLetters(const LetterCounts& needed, std::size_t boardSize,
+std::vector<char32_t> decoyLetters(const LetterCounts& needed, std::size_t boardSize,
                                    std::size_t decoys) {
     constexpr std::size_t Letters = 32;
     double frequencyTotal = 0;
@@ -66,14 +67,14 @@ std::vector<char16_t> decoyLetters(const LetterCounts& needed, std::size_t board
                      [&](std::size_t a, std::size_t b) { return remainder[a] > remainder[b]; });
     for (std::size_t k = 0; given < decoys; k = (k + 1) % Letters, ++given)
         ++count[order[k]];
-    std::vector<char16_t> letters;
+    std::vector<char32_t> letters;
     for (std::size_t k = 0; k < Letters; ++k)
-        letters.insert(letters.end(), count[k], static_cast<char16_t>(u'А' + k));
+        letters.insert(letters.end(), count[k], static_cast<char32_t>(U'А' + k));
     return letters;
 }
 
-std::u16string letterName(char16_t letter) {
-    return letter == u' ' ? std::u16string(u"пробел") : std::u16string(1, letter);
+std::u16string letterName(char32_t letter) {
+    return letter == U' ' ? std::u16string(u"пробел") : characterText(letter);
 }
 
 std::u16string listed(std::u16string_view head, const std::vector<LetterCount>& letters) {
@@ -116,16 +117,17 @@ BuiltBoard buildBoard(const std::vector<std::u16string>& answers, std::uint32_t 
     rows = std::clamp(rows, rowsNeeded, BoardRows);
     const std::size_t size = rows * BoardColumns;
     board.decoys = size - board.needed;
-    std::vector<char16_t> letters;
+    // Whole characters: a letter beyond the basic plane takes one cell, never two halves.
+    std::vector<char32_t> letters;
     for (const auto& [letter, count] : needed)
         letters.insert(letters.end(), count, letter);
-    const std::vector<char16_t> decoys = decoyLetters(needed, size, board.decoys);
+    const std::vector<char32_t> decoys = decoyLetters(needed, size, board.decoys);
     letters.insert(letters.end(), decoys.begin(), decoys.end());
     std::mt19937 generator(seed);
     for (std::size_t n = letters.size(); n > 1; --n)
         std::swap(letters[n - 1], letters[below(generator, static_cast<std::uint32_t>(n))]);
-    for (char16_t letter : letters)
-        board.cells.emplace_back(1, letter);
+    for (char32_t letter : letters)
+        board.cells.push_back(characterText(letter));
     board.built = true;
     return board;
 }

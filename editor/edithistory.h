@@ -46,8 +46,6 @@ public:
     void setClean();
     // Forgets every command (a new folder was opened).
     void clear();
-    std::size_t index() const { return m_index; }
-    std::size_t count() const { return m_commands.size(); }
 
 private:
     std::vector<EditCommand> m_commands;

@@ -28,7 +28,7 @@ FillBoardOutcome fillBoard(const std::filesystem::path& folder, std::optional<st
     }
     const bool existed = document.onDisk(QuizPart::Board).exists;
     // The answers already hold what Windows-1251 lacks, so they are read as UTF-8 already.
-    const SaveOutcome saved = document.save(LackingChoice::UseUtf8);
+    const SaveOutcome saved = document.save({LackingChoice::UseUtf8});
     if (saved.status == SaveOutcome::Status::NeedsGuillemets ||
         saved.status == SaveOutcome::Status::Failed) {
         outcome.text = u"Табло не записано. " + saved.message + u"\n";

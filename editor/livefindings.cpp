@@ -1,6 +1,7 @@
 #include "livefindings.h"
 
 #include "answerwarnings.h"
+#include "checker/checktext.h"
 #include "quiz/textcodec.h"
 #include "quizdocument.h"
 
@@ -38,16 +39,13 @@ std::optional<std::string> checkedBytes(const QuizDocument& document, QuizPart p
     // Checked as it will be once the teacher has taken the editor's offer.
     std::vector<std::u16string> records = document.content().records(part);
     const bool cp1251 = document.onDisk(part).encoding == FileEncoding::Cp1251;
-    std::string unused;
     for (std::u16string& record : records) {
         record = withGuillemets(record);
-        for (char16_t& c : record) {
-            std::size_t failedAt = 0;
-            if (cp1251 && !encodeCp1251(std::u16string_view(&c, 1), unused, failedAt))
-                c = u'?';
-        }
+        if (cp1251)
+            record = withQuestionMarks(record);
     }
     const std::u16string text = joinFields(records, part == QuizPart::Board ? BoardColumns : 1);
+    std::string unused;
     std::size_t failedAt = 0;
     if (cp1251 && encodeCp1251(text, unused, failedAt))
         return unused;
@@ -75,6 +73,17 @@ std::vector<EditorFinding> liveFindings(const QuizDocument& document) {
         if (finding.record > 0)
             place.index = finding.record - 1;
         findings.push_back({finding, place});
+        // The editor shows pairs, not commas: an empty record is a pair without its side.
+        const bool pairs = place.part == QuizPart::Questions || place.part == QuizPart::Answers;
+        if (finding.kind == Finding::Kind::EmptyRecord && pairs && place.index) {
+            const bool question = place.side == Side::Question;
+            Finding& told = findings.back().finding;
+            told.what = u"В паре " + quizcheck::num(*place.index + 1) +
+                        (question ? u" нет вопроса: игра задаст пустой вопрос."
+                                  : u" нет ответа: на этот вопрос нельзя ответить.");
+            told.fix = question ? u"Впишите вопрос или удалите пару (Ctrl+Delete)."
+                                : u"Впишите ответ или удалите пару (Ctrl+Delete).";
+        }
     }
     findings.insert(findings.begin(), unwritable.begin(), unwritable.end());
     return findings;

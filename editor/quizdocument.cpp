@@ -130,7 +130,6 @@ BuiltBoard QuizDocument::buildBoard(std::uint32_t seed) {
     BuiltBoard built = editor::buildBoard(m_content.answers, seed);
     if (!built.built)
         return built;
-    m_boardSeed = seed;
     edit(u"сборка табло", {QuizPart::Board}, [&](QuizContent& next) {
         next.board = built.cells;
         next.board.resize(std::max(BoardCells, built.cells.size()));

@@ -1,4 +1,4 @@
-// The document's files: opening a folder, and saving the changed files all or none.
+// The document's files: opening a folder, and the bytes each file would be written as.
 #include "quizdocument.h"
 
 #include "quiz/fieldreader.h"
@@ -32,20 +32,6 @@ std::vector<std::u16string> trimmedBoard(std::vector<std::u16string> cells) {
     while (!cells.empty() && cells.back().empty())
         cells.pop_back();
     return cells;
-}
-
-std::u16string lackingIn(const std::vector<std::u16string>& records) {
-    std::u16string lacking;
-    std::string bytes;
-    for (const std::u16string& record : records) {
-        for (char16_t c : record) {
-            std::size_t failedAt = 0;
-            if (!encodeCp1251(std::u16string_view(&c, 1), bytes, failedAt) &&
-                lacking.find(c) == std::u16string::npos)
-                lacking.push_back(c);
-        }
-    }
-    return lacking;
 }
 
 } // namespace
@@ -84,14 +70,6 @@ OpenOutcome QuizDocument::open(const std::filesystem::path& folder) {
     return {true, {}};
 }
 
-bool holdsQuiz(const std::filesystem::path& folder) {
-    std::error_code error;
-    return std::any_of(AllParts.begin(), AllParts.end(), [&](QuizPart part) {
-        return std::filesystem::exists(
-            std::filesystem::symlink_status(filePath(folder, part), error));
-    });
-}
-
 OpenOutcome QuizDocument::create(const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
@@ -111,7 +89,6 @@ void QuizDocument::replaceAll(const std::filesystem::path& folder, QuizContent c
     m_content = std::move(content);
     m_disk = std::move(disk);
     m_created = created;
-    m_boardSeed = 0;
     m_history.clear();
     if (changed) {
         for (QuizPart part : AllParts)
@@ -136,30 +113,22 @@ std::vector<LackingCharacters> QuizDocument::lackingCharacters() const {
     for (QuizPart part : changedParts()) {
         if (onDisk(part).encoding != FileEncoding::Cp1251)
             continue;
-        std::u16string characters = lackingIn(m_content.records(part));
+        std::u16string characters = charactersNotInCp1251(m_content.records(part));
         if (!characters.empty())
             lacking.push_back({part, std::move(characters)});
     }
     return lacking;
 }
 
-WrittenFile QuizDocument::fileBytes(QuizPart part, LackingChoice choice) const {
+WrittenFile QuizDocument::fileBytes(QuizPart part) const {
+    return bytesIn(part, onDisk(part).encoding);
+}
+
+WrittenFile QuizDocument::bytesIn(QuizPart part, FileEncoding encoding) const {
     const FileOnDisk& file = onDisk(part);
-    std::vector<std::u16string> records = m_content.records(part);
-    if (file.exists && records == file.records)
+    const std::vector<std::u16string> records = m_content.records(part);
+    if (file.exists && records == file.records && encoding == file.encoding)
         return {file.bytes, {}};
-    FileEncoding encoding = file.encoding;
-    if (encoding == FileEncoding::Cp1251 && !lackingIn(records).empty()) {
-        if (choice == LackingChoice::UseUtf8) {
-            encoding = FileEncoding::Utf8WithMark;
-        } else if (choice == LackingChoice::Replace) {
-            const std::u16string lacking = lackingIn(records);
-            for (std::u16string& record : records)
-                std::replace_if(
-                    record.begin(), record.end(),
-                    [&](char16_t c) { return lacking.find(c) != std::u16string::npos; }, u'?');
-        }
-    }
     return writeFields(records, perLine(part), encoding);
 }
 

@@ -171,6 +171,10 @@ private:
     std::optional<std::vector<std::u16string>> m_preparedLetters;
     std::optional<std::vector<std::u16string>> m_preparedAnswers;
     std::optional<std::vector<std::u16string>> m_preparedQuestions;
+    // The question file as LoadQuestions last read it, and whether it has changed since and
+    // is to be read again before the answers are.
+    std::vector<std::u16string> m_questionsAsRead;
+    bool m_questionsChanged = false;
 
     // Start-up and reset (game/startup.cpp).
     void ClearAnswer();

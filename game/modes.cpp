@@ -54,6 +54,9 @@ void Form1::Command9_Click() {
     Grid2.Visible = true;
 
     MarkGameStart();
+    // The player goes on in the grid just shown; Space, the confirm key, never lands on a
+    // button such as "Выход" there.
+    requestFocus(Grid2);
 }
 
 // Draws without repetition: a number already placed is drawn again.
@@ -109,6 +112,7 @@ void Form1::Command8_Click() {
     Command9.Enabled = true;
 
     MarkGameStart();
+    requestFocus(Grid1);
 }
 
 void Form1::Command10_Click() {
@@ -141,6 +145,7 @@ void Form1::Command10_Click() {
     Grid2.Visible = true;
 
     MarkGameStart();
+    requestFocus(Grid1);
 }
 
 void Form1::Command2_Click() {
@@ -151,6 +156,8 @@ void Form1::Command2_Click() {
     if (gameRunning && QuestionNo < QuestionCount) {
         QuestionNo = QuestionNo + 1;
         surface.Print({PrintItem::number(QuestionNo), Questions(QuestionNo)});
+        // The answer is composed in the grid.
+        requestFocus(Grid1.Visible ? Grid1 : Grid2);
     } else {
         surface.Print({u"ВСЁ"});
         surface.Print({u"Выбери игру"});

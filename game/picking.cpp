@@ -1,6 +1,7 @@
 // Composing the answer: letters from the board, words from the list, take-backs, submits.
 #include "form1.h"
 
+#include "quiz/characters.h"
 #include "ui/controls/keycodes.h"
 
 namespace vatro {
@@ -23,10 +24,12 @@ void Form1::Grid1_MouseDown(int Button, int, double, double) {
     if (Button == mouse::Right && !Answer.empty() && UndoAllowed && PickDepth >= 1) {
         Grid1.Row = PickRow(PickDepth);
         Grid1.Col = PickCol(PickDepth);
-        Item = Answer.substr(Answer.size() - 1);
+        // The last character whole: a letter beyond the basic plane goes back as it came.
+        const std::size_t last = lastCharacterSize(Answer);
+        Item = Answer.substr(Answer.size() - last);
         Letters(Grid1.Row, Grid1.Col) = Item;
         Grid1.setText(Letters(Grid1.Row, Grid1.Col));
-        Answer.pop_back();
+        Answer.resize(Answer.size() - last);
         PickDepth = PickDepth - 1;
     }
     ShowQuestion();
@@ -69,7 +72,7 @@ void Form1::Grid2_MouseDown(int Button, int, double, double) {
 
 void Form1::Grid1_KeyDown(int KeyCode, int) {
     if (KeyCode == key::Back && !Answer.empty()) {
-        Answer.pop_back();
+        Answer.resize(Answer.size() - lastCharacterSize(Answer));
         ShowQuestion();
     }
     if ((KeyCode == key::Return || KeyCode == key::Space) && !Answer.empty())

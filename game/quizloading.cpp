@@ -21,7 +21,23 @@ std::optional<std::u16string> Form1::prepareQuizFiles(int files) {
             return describeProblem(*file.problem, *folder, info->name, info->capacity);
         prepared[n] = std::move(file.fields);
     }
+    // Questions pair with answers by position: whenever the answers are read again, a
+    // question file that changed since it was read (a teacher saved in the editor while
+    // the class plays) is read with them, so both come from the same moment. A question
+    // file that is gone leaves the questions as they were read.
+    bool questionsChanged = false;
+    if ((files & AnswersFile) != 0 && (files & QuestionsFile) == 0) {
+        FieldFile file = readFieldFile(*folder, QuestionsFileInfo.name, QuestionsFileInfo.capacity);
+        if (!file.ok() && file.problem->kind != FileProblem::Kind::NotFound)
+            return describeProblem(*file.problem, *folder, QuestionsFileInfo.name,
+                                   QuestionsFileInfo.capacity);
+        if (file.ok() && file.fields != m_questionsAsRead) {
+            prepared[2] = std::move(file.fields);
+            questionsChanged = true;
+        }
+    }
     // Only now, with every file read and checked, is anything handed to the loaders.
+    m_questionsChanged = questionsChanged;
     if (prepared[0])
         m_preparedLetters = std::move(prepared[0]);
     if (prepared[1])
@@ -77,6 +93,10 @@ void Form1::LoadLetters() {
 }
 
 void Form1::LoadAnswers() {
+    if (m_questionsChanged) {
+        m_questionsChanged = false;
+        LoadQuestions();
+    }
     const std::vector<std::u16string> fields = takePrepared(AnswersFile);
     QuestionCount = 0;
     for (const std::u16string& field : fields) {
@@ -96,6 +116,7 @@ void Form1::LoadAnswers() {
 
 void Form1::LoadQuestions() {
     const std::vector<std::u16string> fields = takePrepared(QuestionsFile);
+    m_questionsAsRead = fields;
     QuestionCount = 0;
     for (const std::u16string& field : fields) {
         Item = field;

@@ -1,5 +1,6 @@
-# The Debian package a school's administrator installs: the programs, their manual pages in
-# English and Russian, the menu entry, the AppStream description and the documentation.
+# The packages a school's administrator installs, a Debian one and an RPM one from the same
+# files: the programs, their manual pages in English and Russian, the menu entry, the
+# AppStream description and the documentation.
 # Included after every program's install rule: a program's manual page is installed when
 # the program is.
 
@@ -40,41 +41,46 @@ if(digits EQUAL 1)
 endif()
 set(VATRO_RELEASE_DATE "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
 
-# Manual pages: one scdoc source per program and language in doc/man.
+# Manual pages: one scdoc source per page and language in doc/man, a program's in section 1,
+# the settings file's in section 5.
 find_program(SCDOC scdoc)
 if(NOT SCDOC)
     message(FATAL_ERROR "scdoc, which writes the manual pages, is missing: "
                         "run tools/install-deps.sh")
 endif()
 file(GLOB pages RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/doc/man CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_SOURCE_DIR}/doc/man/*/*.1.scd)
+    ${CMAKE_CURRENT_SOURCE_DIR}/doc/man/*/*.[15].scd)
 set(page_files)
 set(VATRO_BINARIES "")
 foreach(page IN LISTS pages)
-    string(REGEX MATCH "^([a-z]+)/(.+)\\.1\\.scd$" _ "${page}")
+    string(REGEX MATCH "^([a-z]+)/(.+)\\.([15])\\.scd$" _ "${page}")
     set(language ${CMAKE_MATCH_1})
-    set(program ${CMAKE_MATCH_2})
-    if(NOT TARGET ${program} AND NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/assets/${program})
+    set(name ${CMAKE_MATCH_2})
+    set(section ${CMAKE_MATCH_3})
+    if(section STREQUAL "1" AND NOT TARGET ${name})
         continue() # a page for a program this tree does not build
     endif()
-    set(output ${generated}/man/${language}/${program}.1.gz)
+    set(output ${generated}/man/${language}/${name}.${section}.gz)
     add_custom_command(OUTPUT ${output}
         COMMAND ${CMAKE_COMMAND} -DSCDOC=${SCDOC} -DINPUT=${CMAKE_CURRENT_SOURCE_DIR}/doc/man/${page}
                 -DOUTPUT=${output} -P ${packaging}/compress.cmake
         DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/doc/man/${page} ${packaging}/compress.cmake
-        COMMENT "Manual page ${language}/${program}(1)")
+        COMMENT "Manual page ${language}/${name}(${section})")
     list(APPEND page_files ${output})
     if(language STREQUAL "en")
-        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-        string(APPEND VATRO_BINARIES "    <binary>${program}</binary>\n")
+        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+        if(section STREQUAL "1")
+            string(APPEND VATRO_BINARIES "    <binary>${name}</binary>\n")
+        endif()
     else()
-        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man${section})
     endif()
 endforeach()
 string(STRIP "${VATRO_BINARIES}" VATRO_BINARIES)
 
 # The documentation folder: copyright, changelog, the teacher's guide (the README's part
-# "Для учителя", cut out at build time) and the sample quiz's description.
+# "Для учителя", cut out at build time), the sample quiz's description and an example of
+# the lab's settings file.
 configure_file(${packaging}/copyright.in ${generated}/copyright @ONLY)
 configure_file(${packaging}/changelog.in ${generated}/changelog @ONLY)
 add_custom_command(OUTPUT ${generated}/changelog.gz
@@ -89,7 +95,7 @@ add_custom_command(OUTPUT ${generated}/teacher-guide.md
 add_custom_target(vatro_documentation ALL
     DEPENDS ${page_files} ${generated}/changelog.gz ${generated}/teacher-guide.md)
 install(FILES ${generated}/copyright ${generated}/changelog.gz ${generated}/teacher-guide.md
-    doc/sample-quiz.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    doc/sample-quiz.md doc/vatro.conf.example DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 configure_file(${packaging}/vatro.metainfo.xml.in
     ${generated}/${VATRO_APPSTREAM_ID}.metainfo.xml @ONLY)
@@ -98,7 +104,7 @@ install(FILES ${generated}/${VATRO_APPSTREAM_ID}.metainfo.xml
 install(FILES ${packaging}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
     RENAME vatro)
 
-set(CPACK_GENERATOR DEB)
+set(CPACK_GENERATOR DEB RPM)
 set(CPACK_PACKAGE_NAME vatro)
 set(CPACK_PACKAGE_VENDOR "The Vatro team")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quiz on electricity and magnetism for school pupils")
@@ -115,4 +121,53 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # windows are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation2, fonts-urw-base35")
+
+# The RPM package for the school distributions built on RPM. Its dependencies are the
+# sonames of the libraries the programs link (libQt6Widgets.so.6()(64bit) and so on), which
+# rpmbuild finds itself: they hold wherever Qt 6 is packaged, under whatever package name.
+# Qt's Russian texts and the fonts are packaged under different names by each distribution,
+# so they are only suggested, by the fonts' own names; the game draws with what it finds.
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_SUMMARY "Quiz on electricity and magnetism for school pupils")
+set(CPACK_RPM_PACKAGE_LICENSE "GPL-3.0-or-later")
+set(CPACK_RPM_PACKAGE_GROUP "Amusements/Games")
+set(CPACK_RPM_PACKAGE_URL "${VATRO_HOMEPAGE}")
+set(CPACK_RPM_PACKAGE_AUTOREQ ON)
+set(CPACK_RPM_PACKAGE_AUTOPROV OFF) # it offers no library to others
+set(CPACK_RPM_PACKAGE_SUGGESTS
+    "font(liberationsans), font(liberationserif), font(z003), qt6-qttranslations")
+# The folders of the file system and the desktop belong to the system's own packages.
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+    /usr/share/applications /usr/share/icons /usr/share/icons/hicolor
+    /usr/share/icons/hicolor/scalable /usr/share/icons/hicolor/scalable/apps
+    /usr/share/man /usr/share/man/man1 /usr/share/man/man5 /usr/share/man/ru
+    /usr/share/man/ru/man1 /usr/share/man/ru/man5 /usr/share/metainfo
+    /usr/share/lintian /usr/share/lintian/overrides)
+# lintian's overrides mean nothing to an RPM system; nor does a debugger need the build-id
+# links of programs that are stripped.
+set(CPACK_RPM_USER_FILELIST "%exclude /usr/share/lintian/overrides/vatro")
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none\n%define packager ${VATRO_MAINTAINER}")
+# The changelog's entries in RPM's form: "* Tue Dec 08 2026 Name <address> - 1.0-1", then
+# one "- " line a change.
+file(STRINGS ${generated}/changelog changelog_lines ENCODING UTF-8)
+set(rpm_changelog "")
+set(changes "")
+foreach(line IN LISTS changelog_lines)
+    if(line MATCHES "^vatro \\(([^)]+)\\)")
+        set(entry_version ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^  \\* (.*)$")
+        string(APPEND changes "- ${CMAKE_MATCH_1}\n")
+    elseif(line MATCHES "^    (.*)$")
+        string(APPEND changes "  ${CMAKE_MATCH_1}\n")
+    elseif(line MATCHES "^ -- (.+)  ([A-Z][a-z][a-z]), ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+)")
+        string(APPEND rpm_changelog "* ${CMAKE_MATCH_2} ${CMAKE_MATCH_4} ${CMAKE_MATCH_3} "
+            "${CMAKE_MATCH_5} ${CMAKE_MATCH_1} - ${entry_version}-${CPACK_RPM_PACKAGE_RELEASE}\n"
+            "${changes}\n")
+        set(changes "")
+    endif()
+endforeach()
+file(WRITE ${generated}/rpm-changelog "${rpm_changelog}")
+set(CPACK_RPM_CHANGELOG_FILE ${generated}/rpm-changelog)
+set(CPACK_PROJECT_CONFIG_FILE ${packaging}/cpack-project.cmake)
 include(CPack)

@@ -1,5 +1,6 @@
 #include "fieldwriter.h"
 
+#include "characters.h"
 #include "fieldreader.h"
 #include "foreigntext.h"
 #include "numbertext.h"
@@ -80,6 +81,43 @@ bool encodeCp1251(std::u16string_view text, std::string& bytes, std::size_t& fai
     return true;
 }
 
+namespace {
+
+bool inCp1251(std::u16string_view character) {
+    std::string unused;
+    std::size_t failedAt = 0;
+    return encodeCp1251(character, unused, failedAt);
+}
+
+} // namespace
+
+std::u16string charactersNotInCp1251(const std::vector<std::u16string>& texts) {
+    std::u16string lacking;
+    for (const std::u16string& text : texts) {
+        for (std::size_t k = 0; k < text.size();) {
+            const std::u16string_view character =
+                std::u16string_view(text).substr(k, characterSizeAt(text, k));
+            if (!inCp1251(character) && lacking.find(character) == std::u16string::npos)
+                lacking += character;
+            k += character.size();
+        }
+    }
+    return lacking;
+}
+
+std::u16string withQuestionMarks(std::u16string_view text) {
+    std::u16string result;
+    for (std::size_t k = 0; k < text.size();) {
+        const std::u16string_view character = text.substr(k, characterSizeAt(text, k));
+        if (inCp1251(character))
+            result += character;
+        else
+            result += u'?';
+        k += character.size();
+    }
+    return result;
+}
+
 WrittenFile writeFields(const std::vector<std::u16string>& fields, std::size_t perLine,
                         FileEncoding encoding) {
     WrittenFile result;
@@ -89,12 +127,14 @@ WrittenFile writeFields(const std::vector<std::u16string>& fields, std::size_t p
         if (const std::size_t quote = field.find(u'"'); quote != std::u16string::npos)
             result.problems.push_back({WriteProblem::Kind::DoubleQuote, n + 1, u'"'});
         if (const std::size_t broken = brokenPair(field); broken != std::u16string::npos) {
-            result.problems.push_back({WriteProblem::Kind::BrokenCharacter, n + 1, field[broken]});
+            result.problems.push_back(
+                {WriteProblem::Kind::BrokenCharacter, n + 1, codePointAt(field, broken)});
             continue;
         }
         std::size_t failedAt = 0;
         if (encoding == FileEncoding::Cp1251 && !encodeCp1251(field, unused, failedAt))
-            result.problems.push_back({WriteProblem::Kind::NotInCp1251, n + 1, field[failedAt]});
+            result.problems.push_back(
+                {WriteProblem::Kind::NotInCp1251, n + 1, codePointAt(field, failedAt)});
     }
     if (!result.ok())
         return result;
@@ -129,8 +169,8 @@ std::u16string describeWriteProblem(const WriteProblem& problem, std::string_vie
                u" есть двойная кавычка: файл викторины не может её хранить. "
                u"Замените её «ёлочками».";
     case WriteProblem::Kind::NotInCp1251:
-        return u"В кодировке Windows-1251 нет знака «" + std::u16string(1, problem.character) +
-               u"» (" + record + u"). Сохраните файл в UTF-8 или замените знак.";
+        return u"В кодировке Windows-1251 нет знака «" + characterText(problem.character) + u"» (" +
+               record + u"). Сохраните файл в UTF-8 или замените знак.";
     case WriteProblem::Kind::BrokenCharacter:
         return u"В тексте (" + record + u") есть испорченный знак. Наберите его заново.";
     case WriteProblem::Kind::NotReadBack:

@@ -22,7 +22,7 @@ struct WriteProblem {
     };
     Kind kind;
     std::size_t field = 0; // from 1; 0 when the whole file is meant
-    char16_t character = 0;
+    char32_t character = 0;
 };
 
 struct WrittenFile {
@@ -43,6 +43,12 @@ WrittenFile writeFields(const std::vector<std::u16string>& fields, std::size_t p
 
 // Windows-1251 bytes of the text; the position of the first character it lacks otherwise.
 bool encodeCp1251(std::u16string_view text, std::string& bytes, std::size_t& failedAt);
+
+// The characters of the texts that Windows-1251 has no byte for, each once, in the order
+// found; a character beyond the basic plane whole.
+std::u16string charactersNotInCp1251(const std::vector<std::u16string>& texts);
+// "Заменить на «?»": the text with each character Windows-1251 lacks written as one '?'.
+std::u16string withQuestionMarks(std::u16string_view text);
 
 // One Russian sentence for a write problem of the named file.
 std::u16string describeWriteProblem(const WriteProblem& problem, std::string_view fileName);

@@ -1,5 +1,7 @@
 #include "lettersupply.h"
 
+#include "characters.h"
+
 #include <algorithm>
 
 namespace vatro {
@@ -7,14 +9,14 @@ namespace vatro {
 LetterCounts countLetters(const std::vector<std::u16string>& texts) {
     LetterCounts counts;
     for (const std::u16string& text : texts) {
-        for (char16_t c : text)
-            ++counts[c];
+        for (std::size_t k = 0; k < text.size(); k += characterSizeAt(text, k))
+            ++counts[codePointAt(text, k)];
     }
     return counts;
 }
 
 namespace {
-std::size_t countOf(const LetterCounts& counts, char16_t letter) {
+std::size_t countOf(const LetterCounts& counts, char32_t letter) {
     const auto found = counts.find(letter);
     return found == counts.end() ? 0 : found->second;
 }

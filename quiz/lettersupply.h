@@ -10,15 +10,16 @@
 
 namespace vatro {
 
-using LetterCounts = std::map<char16_t, std::size_t>;
+// Keyed by character: a letter beyond the basic plane is one key, as it is one board cell.
+using LetterCounts = std::map<char32_t, std::size_t>;
 
 struct LetterCount {
-    char16_t letter;
+    char32_t letter;
     std::size_t count;
     bool operator==(const LetterCount&) const = default;
 };
 
-// Every character of the texts, counted.
+// Every character of the texts, counted (whole characters, not UTF-16 halves).
 LetterCounts countLetters(const std::vector<std::u16string>& texts);
 
 struct LetterSupply {

@@ -12,6 +12,8 @@ GradeWindow::GradeWindow(int grade) : Window(gradeLook(grade).color), m_grade(gr
     ScaleWidth = look.width;
     ScaleHeight = look.height;
     Resizable = false;
+    surfaceName = u"Оценка";
+    EscapeCloses = true;
     Load = [this] { Form_Load(); };
     Click = [this] { Form_Click(); };
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace vatro {
 
@@ -42,6 +43,24 @@ std::optional<std::filesystem::path> folderValue(std::u16string_view text) {
     return folder.lexically_normal();
 }
 
+// A scale as written: digits with one decimal point or comma, within the bounds.
+std::optional<double> scaleValue(std::u16string_view text) {
+    std::string digits;
+    for (char16_t c : text) {
+        if (c == u',')
+            c = u'.';
+        if (!(c == u'.' || (c >= u'0' && c <= u'9')))
+            return std::nullopt;
+        digits.push_back(static_cast<char>(c));
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        value < MinScale || value > MaxScale)
+        return std::nullopt;
+    return value;
+}
+
 // Reads one line of a file; the problem with it otherwise.
 struct LineReader {
     Settings& values;
@@ -73,8 +92,16 @@ struct LineReader {
             }
             return std::nullopt;
         }
+        if (key == u"Scale") {
+            const auto scale = scaleValue(value);
+            if (!scale)
+                return u"«" + std::u16string(value) +
+                       u"» — не масштаб: укажите число от 1.0 до 3.0, например 1.5";
+            values.scale = *scale;
+            return std::nullopt;
+        }
         return u"неизвестный ключ «" + std::u16string(key) +
-               u"» (знакомые ключи: JournalFolder, QuizLibrary)";
+               u"» (знакомые ключи: JournalFolder, QuizLibrary, Scale)";
     }
 
     static std::u16string notAFolder(std::u16string_view value) {

@@ -21,7 +21,13 @@ struct Settings {
     // the school's quizzes). A file's first QuizLibrary line replaces what earlier files
     // listed, further lines add to it; one line may list several folders separated by ";".
     std::vector<std::filesystem::path> quizLibrary;
+    // Scale=: how many times larger the game draws its windows, letters and pictures, for
+    // a pupil who sees poorly; 1.0 to 3.0, with a decimal point or comma.
+    std::optional<double> scale;
 };
+
+inline constexpr double MinScale = 1.0;
+inline constexpr double MaxScale = 3.0;
 
 struct LoadedSettings {
     Settings values;

@@ -15,6 +15,8 @@ void CreditsWindow::restoreDesign() {
     ScaleHeight = 4455;
     font = Font{u"MS Sans Serif", 9.75, true, false};
     Picture = "portrait.svg";
+    surfaceName = u"Об авторах";
+    EscapeCloses = true;
 }
 
 void CreditsWindow::Form_Load() {

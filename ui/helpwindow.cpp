@@ -57,10 +57,11 @@ void HelpWindow::restoreDesign() {
     ScaleWidth = 8985;
     ScaleHeight = 3690;
     font = Font{u"Times New Roman", 15.75, false, false};
+    surfaceName = u"Справка";
+    EscapeCloses = true;
     Command1.Name = u"Command1";
     Command1.Caption = u"Дополнительно";
     Command1.place(5160, 3240, 2535, 375);
-    Command1.TabIndex = 0;
     controls = {&Command1};
     HelpLine.clear();
 }

@@ -18,12 +18,19 @@ class ClientArea : public QWidget {
 public:
     ClientArea(Window& model, AfterEvent afterEvent, QWidget* parent);
 
+    Window& model() const { return m_model; }
+
     // Called when the client area got a new size, in pixels.
     std::function<void(QSize)> resized;
 
     // The print surface changed: only where its texts were and now are is drawn again,
     // not the controls elsewhere on the window.
     void surfaceChanged();
+    // Tells assistive technology what the print surface says now: the text that changed,
+    // and the whole lines it touched as news.
+    void tellPrinted();
+    // The lines the last change of the print surface touched.
+    const QString& news() const { return m_news; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +49,9 @@ private:
     Qt::MouseButtons m_pressed;
     // Where the print surface's texts were last drawn.
     QRect m_printed;
+    // The text assistive technology was last told of.
+    QString m_told;
+    QString m_news;
 };
 
 } // namespace vatro

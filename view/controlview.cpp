@@ -19,6 +19,8 @@ void ControlView::sync(double dpi, const Font& windowFont) {
     const Font& font = model.font ? *model.font : windowFont;
     if (m_font.changed(font))
         view.setFont(qtFont(font));
+    if (m_accessibleName.changed(model.accessibleName))
+        view.setAccessibleName(QString::fromStdU16String(model.accessibleName));
     syncOwn(dpi);
     if (m_visible.changed(model.Visible))
         view.setVisible(model.Visible);

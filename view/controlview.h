@@ -35,6 +35,7 @@ private:
     Mirrored<bool> m_visible;
     Mirrored<bool> m_enabled;
     Mirrored<Font> m_font;
+    Mirrored<std::u16string> m_accessibleName;
 };
 
 } // namespace vatro

@@ -135,6 +135,8 @@ TextView::TextView(TextBox& model, AfterEvent afterEvent, QWidget* parent)
 }
 
 void TextView::syncOwn(double) {
+    if (m_locked.changed(m_model.Locked))
+        setReadOnly(m_model.Locked);
     if (m_text.changed(m_model.Text))
         setText(QString::fromStdU16String(m_model.Text));
     if (m_back.changed(m_model.BackColor))

@@ -46,6 +46,7 @@ public:
 
     QWidget& widget() override { return *this; }
     const Control& control() const override { return m_model; }
+    const OptionButton& model() const { return m_model; }
 
 protected:
     void syncOwn(double dpi) override;
@@ -58,7 +59,8 @@ private:
 };
 
 // The single-line text box. What the user types goes into the model, as the clock
-// reads it; the box is rewritten only when the model's text changes.
+// reads it; the box is rewritten only when the model's text changes. A locked box only
+// shows its text.
 class TextView : public QLineEdit, public ControlView {
 public:
     TextView(TextBox& model, AfterEvent afterEvent, QWidget* parent);
@@ -72,6 +74,7 @@ protected:
 private:
     TextBox& m_model;
     Mirrored<std::u16string> m_text;
+    Mirrored<bool> m_locked;
     Mirrored<Color> m_back;
 };
 

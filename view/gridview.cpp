@@ -1,10 +1,14 @@
 #include "gridview.h"
 
+#include "accessibleparts.h"
 #include "colormap.h"
 #include "eventguard.h"
+#include "focusframe.h"
 #include "keymap.h"
 #include "twips.h"
+#include "ui/controls/keycodes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -83,6 +87,56 @@ void GridView::syncOwn(double dpi) {
     if (resized)
         updateScrollBars();
     updateChangedCells(before);
+    tellAccessibility(before);
+}
+
+void GridView::tellAccessibility(const Snapshot& before) {
+    const bool moved = before.row != m_shown.row || before.col != m_shown.col;
+    const bool sameCells = before.cells.size() == m_shown.cells.size();
+    if ((!sameCells || before.cells == m_shown.cells) && !(moved && hasFocus()))
+        return;
+    auto* table = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(this));
+    if (!table)
+        return;
+    const auto cols = static_cast<int>(m_shown.colWidths.size());
+    for (std::size_t n = 0; sameCells && n < m_shown.cells.size(); ++n) {
+        if (before.cells[n] == m_shown.cells[n])
+            continue;
+        // Only cells a reader has met can be news to it.
+        if (QAccessibleInterface* cell =
+                table->existingCell(static_cast<int>(n) / cols, static_cast<int>(n) % cols)) {
+            QAccessibleEvent event(cell, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    if (moved && hasFocus())
+        tellCurrentCellFocused();
+}
+
+void GridView::tellCurrentCellFocused() {
+    auto* table = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(this));
+    if (QAccessibleInterface* cell = table ? table->gridCell(m_model.Row, m_model.Col) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+    // After Qt has told that the grid took the focus: the reader then stands on the cell.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                tellCurrentCellFocused();
+        },
+        Qt::QueuedConnection);
+}
+
+void GridView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void GridView::updateChangedCells(const Snapshot& before) {
@@ -165,6 +219,8 @@ void GridView::paintEvent(QPaintEvent* event) {
         }
         y += height;
     }
+    if (hasFocus())
+        paintFocusFrame(painter, viewport()->rect(), qtColor(m_model.BackColorBkg, palette));
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {
@@ -178,11 +234,18 @@ void GridView::mousePressEvent(QMouseEvent* event) {
     m_afterEvent();
 }
 
+void GridView::takeCell(int row, int col) {
+    guardedCall([&] { m_model.press(mouse::Left, 0, row, col); });
+    m_afterEvent();
+}
+
 void GridView::keyPressEvent(QKeyEvent* event) {
     const int row = m_model.Row;
     const int col = m_model.Col;
-    guardedCall(
-        [&] { m_model.keyPress(virtualKey(event->key()), shiftState(event->modifiers())); });
+    guardedCall([&] {
+        m_model.keyPress(virtualKey(event->key()), shiftState(event->modifiers()),
+                         event->text().toStdU16String());
+    });
     // Moving the current cell with the keys brings it into sight.
     if (m_model.Row != row || m_model.Col != col)
         scrollToCurrentCell();

@@ -20,6 +20,10 @@ public:
 
     QWidget& widget() override { return *this; }
     const Control& control() const override { return m_model; }
+    const FlexGrid& model() const { return m_model; }
+
+    // Takes the cell as a left press on it does, for assistive technology that presses it.
+    void takeCell(int row, int col);
 
     // The first scrolled row and column on screen.
     int topRow() const;
@@ -39,6 +43,8 @@ protected:
     // The release ends a press on the grid; it is no click on the window behind.
     void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
@@ -60,6 +66,10 @@ private:
     // Asks for the cells whose text or highlight changed to be drawn again; all of them
     // when the sizes or colours changed.
     void updateChangedCells(const Snapshot& before);
+    // Tells assistive technology which cells changed their text and where the current
+    // cell went.
+    void tellAccessibility(const Snapshot& before);
+    void tellCurrentCellFocused();
     void updateScrollBars();
     void scrollToCurrentCell();
     // Positions of the fixed and the scrolled cells along one axis.

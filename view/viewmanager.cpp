@@ -1,6 +1,8 @@
 #include "viewmanager.h"
 
+#include "accessibility.h"
 #include "eventguard.h"
+#include "focusframe.h"
 #include "game/form1.h"
 #include "pictures.h"
 #include "view/editor/openeditor.h"
@@ -30,9 +32,11 @@ void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Ватро"));
     QApplication::setWindowIcon(pictureIcon("icon.svg"));
     // Fusion paints buttons in their palette colour, so graphical buttons keep their
-    // designed colours whatever the desktop theme.
+    // designed colours whatever the desktop theme; the focus shows as a frame a low-sighted
+    // player sees.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(style);
+        app.setStyle(focusFrameStyle(style));
+    installAccessibility();
 }
 
 ViewManager::ViewManager(Form1& form) : m_form(form) {
@@ -136,6 +140,8 @@ void ViewManager::syncSecondary(Window& window) {
     if (window.Visible() && !view->isVisible()) {
         centreAt(*view, m_main->geometry().center());
         view->show();
+        // The keys go to the window just opened, so that Escape puts it away again.
+        view->activateWindow();
     } else if (!window.Visible() && view->isVisible()) {
         view->hide();
     }

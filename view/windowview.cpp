@@ -4,10 +4,12 @@
 #include "eventguard.h"
 #include "gridview.h"
 #include "pictures.h"
+#include "screenorder.h"
 #include "twips.h"
 #include "ui/controls/flexgrid.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -84,15 +86,40 @@ void WindowView::buildControls() {
         view->widget().raise();
         m_controls.push_back(std::move(view));
     }
-    // The Tab key walks the controls in their designed tab order.
-    std::vector<ControlView*> order;
+    m_tabOrder.clear();
+}
+
+void WindowView::syncTabOrder() {
+    std::vector<QWidget*> widgets;
     for (const auto& view : m_controls)
-        order.push_back(view.get());
-    std::stable_sort(order.begin(), order.end(), [](ControlView* a, ControlView* b) {
-        return a->control().TabIndex < b->control().TabIndex;
-    });
-    for (std::size_t n = 1; n < order.size(); ++n)
-        QWidget::setTabOrder(&order[n - 1]->widget(), &order[n]->widget());
+        widgets.push_back(&view->widget());
+    std::vector<QWidget*> order = inScreenOrder(std::move(widgets));
+    if (order == m_tabOrder)
+        return;
+    m_tabOrder = std::move(order);
+    for (std::size_t n = 1; n < m_tabOrder.size(); ++n)
+        QWidget::setTabOrder(m_tabOrder[n - 1], m_tabOrder[n]);
+}
+
+void WindowView::syncFocus() {
+    Control* wanted = m_model.takeFocusRequest();
+    QWidget* widget = wanted ? widgetFor(*wanted) : nullptr;
+    if (widget && wanted->isReachable()) {
+        widget->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A window starts with the focus on its topmost control, not on whichever was built
+    // first: on the main window that would be "Выход", which Space would press.
+    if (focusWidget())
+        return;
+    for (QWidget* first : m_tabOrder) {
+        const auto view = std::find_if(m_controls.begin(), m_controls.end(),
+                                       [first](const auto& v) { return &v->widget() == first; });
+        if ((*view)->control().isReachable() && first->focusPolicy() != Qt::NoFocus) {
+            first->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void WindowView::buildMenu() {
@@ -218,12 +245,28 @@ void WindowView::sync() {
     const double dots = dpi();
     for (const auto& view : m_controls)
         view->sync(dots, m_model.font);
+    syncTabOrder();
+    syncFocus();
+    // Told last, once the focus is where the player goes on: screen readers speak news on
+    // the control that has it.
+    if (printed)
+        m_client->tellPrinted();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (closedByUser)
         guardedCall(closedByUser);
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    guardedCall([this] { m_model.escapePressed(); });
+    event->accept();
+    forwarded();
 }
 
 void WindowView::changeEvent(QEvent* event) {

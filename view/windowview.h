@@ -45,6 +45,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -53,6 +54,10 @@ private:
     void buildMenu();
     void syncMenu();
     void syncClientSize();
+    // The Tab key walks the controls as they stand on screen.
+    void syncTabOrder();
+    // Puts the focus where the window asked for it.
+    void syncFocus();
     void clientResized(QSize size);
 
     Window& m_model;
@@ -63,6 +68,7 @@ private:
 
     std::vector<Control*> m_builtControls;
     std::vector<std::unique_ptr<ControlView>> m_controls;
+    std::vector<QWidget*> m_tabOrder;
     std::vector<MenuEntry*> m_builtMenu;
     std::vector<std::pair<MenuEntry*, QAction*>> m_actions;
     struct EntryLook {

@@ -3,6 +3,7 @@
 #include "editor/quizdocument.h"
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
+#include "support/ordinaryuser.h"
 
 #include <fstream>
 #include <iterator>
@@ -32,20 +33,6 @@ std::map<std::string, std::string> snapshot(const std::filesystem::path& folder)
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         files[entry.path().filename().string()] = bytesOf(entry.path());
     return files;
-}
-
-// Runs the body in a child process as an ordinary user (root may write anywhere, and a file
-// size limit stands in for a full disk); its exit status.
-template <typename Body> int inChild(Body body) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
 }
 
 class EditorFiles : public ::testing::Test {
@@ -87,8 +74,8 @@ TEST_F(EditorFiles, AChangedFileKeepsItsEncodingAndTheOldOneIsKeptAsBak) {
         ASSERT_EQ(saved.status, Status::Saved) << utf8(saved.message);
         EXPECT_EQ(saved.written, (std::vector<QuizPart>{QuizPart::Answers, QuizPart::Questions}));
         EXPECT_EQ(saved.message,
-                  u"Сохранено: vatroo.txt, vatrov.txt. Ответы игра прочитает при «Сброс», «Новый "
-                  u"игрок» или выборе режима игры; вопросы — только при новом запуске игры.");
+                  u"Сохранено: vatroo.txt, vatrov.txt. Ответы и вопросы игра прочитает при "
+                  u"«Сброс», «Новый игрок» или выборе режима игры.");
         EXPECT_EQ(bytesOf(file("vatroo.txt")), encodeCp1251(u"ОММ\r\nВОЛЬТ\r\nТОК\r\n"));
         EXPECT_EQ(bytesOf(file("vatrov.txt")),
                   mark + utf16ToUtf8(u"\"Вопрос, один\"\r\nВопрос «два»\r\n"));
@@ -115,7 +102,7 @@ TEST_F(EditorFiles, ANewQuizIsWindows1251UnlessTheTeacherChoosesUtf8ForALackingC
     EXPECT_EQ(asked.lacking[0].characters, u"Ω");
     EXPECT_TRUE(std::filesystem::is_empty(empty.path()));
 
-    ASSERT_TRUE(doc.save(LackingChoice::UseUtf8).ok());
+    ASSERT_TRUE(doc.save({LackingChoice::UseUtf8}).ok());
     EXPECT_EQ(bytesOf(empty.path() / "vatrov.txt"),
               "\xEF\xBB\xBF" + utf16ToUtf8(u"\"Сопротивление, Ω?\"\r\n"));
     EXPECT_EQ(bytesOf(empty.path() / "vatroo.txt"), encodeCp1251(u"ОМ\r\n"));
@@ -123,7 +110,7 @@ TEST_F(EditorFiles, ANewQuizIsWindows1251UnlessTheTeacherChoosesUtf8ForALackingC
     EXPECT_TRUE(std::filesystem::exists(empty.path() / pathFromUtf8("Справка1.txt")));
 
     doc.setText(0, Side::Answer, u"Ω");
-    ASSERT_EQ(doc.save(LackingChoice::Replace).status, Status::Saved);
+    ASSERT_EQ(doc.save({LackingChoice::Replace}).status, Status::Saved);
     EXPECT_EQ(doc.content().answers[0], u"?");
     EXPECT_EQ(bytesOf(empty.path() / "vatroo.txt"), "?\r\n");
 }
@@ -139,6 +126,36 @@ TEST_F(EditorFiles, ADoubleQuoteIsOfferedAsGuillemetsBeforeAnythingIsWritten) {
     EXPECT_TRUE(doc.useGuillemets());
     EXPECT_EQ(doc.content().questions[2], u"Что такое «ток»?");
     EXPECT_TRUE(doc.save().ok());
+}
+
+// Ctrl+S in two steps: the plan names every question at once and writes nothing; the
+// answers then save every changed file in one write.
+TEST_F(EditorFiles, ThePlanAsksEachQuestionOnceAndItsAnswersSaveEverythingAtOnce) {
+    ASSERT_TRUE(doc.open(quiz.path()).ok);
+    const auto before = snapshot(quiz.path());
+    doc.setText(0, Side::Question, u"Сопротивление, Ω?");
+    doc.setText(1, Side::Answer, u"\"ВОЛЬТ\"");
+    const editor::SavePlan plan = doc.planSave();
+    EXPECT_EQ(plan.parts, (std::vector<QuizPart>{QuizPart::Answers, QuizPart::Questions}));
+    ASSERT_EQ(plan.lacking.size(), 1u);
+    EXPECT_EQ(plan.lacking[0].part, QuizPart::Questions);
+    EXPECT_NE(plan.quotes.find(u"записи 2 файла «vatroo.txt»"), std::u16string::npos);
+    EXPECT_EQ(plan.refusal, u"");
+    EXPECT_EQ(snapshot(quiz.path()), before);
+
+    const auto saved = doc.save({LackingChoice::UseUtf8, true});
+    ASSERT_EQ(saved.status, Status::Saved) << utf8(saved.message);
+    EXPECT_EQ(bytesOf(file("vatroo.txt")), encodeCp1251(u"ОМ\r\n«ВОЛЬТ»\r\nТОК\r\n"));
+    EXPECT_EQ(bytesOf(file("vatrov.txt")).substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(doc.undoText(), u"Отменить: кавычки-ёлочки");
+    EXPECT_FALSE(doc.isModified());
+
+    // Half a character is mended by no answer: nothing is asked, nothing written.
+    doc.setText(2, Side::Answer, u"ТОК\xD835");
+    const auto written = snapshot(quiz.path());
+    EXPECT_NE(doc.planSave().refusal.find(u"испорченный знак"), std::u16string::npos);
+    EXPECT_EQ(doc.save({LackingChoice::Replace, true}).status, Status::Failed);
+    EXPECT_EQ(snapshot(quiz.path()), written);
 }
 
 TEST_F(EditorFiles, AFileChangedOnDiskSinceItWasOpenedIsNotOverwritten) {
@@ -181,7 +198,7 @@ TEST_F(EditorFiles, AReadOnlyFolderOrAFullDiskLeavesEveryFileAsItWas) {
     ASSERT_EQ(::chmod(quiz.path().c_str(), 0755), 0);
     const auto before = snapshot(quiz.path());
     const auto saveFails = [&](bool readOnly) {
-        return inChild([&] {
+        return asOrdinaryUser([&] {
             QuizDocument child;
             if (!child.open(quiz.path()).ok)
                 return 1;

@@ -87,6 +87,12 @@ TEST_F(EditorFindings, FindingsFollowTheEditsAndNameTheRecordToSelect) {
     EXPECT_EQ(quote->place.index, 1u);
     // The rest of the file is still checked, as it will be once the quotes are «ёлочки».
     EXPECT_EQ(live.size(), 2u);
+    // An empty pair is told in pairs, not in commas.
+    doc.appendPair();
+    const auto withEmptyPair = editor::liveFindings(doc);
+    const auto* empty = find(withEmptyPair, Finding::Kind::EmptyRecord);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->finding.what, u"В паре 4 нет ответа: на этот вопрос нельзя ответить.");
 }
 
 TEST_F(EditorFindings, FillBoardRewritesTheBoardWithABakAndTheSeedRebuildsIt) {
@@ -136,7 +142,7 @@ TEST(EditorOnHostileFolders, FindWhatTheCheckerFindsAndSaveOnlyWhatWasChanged) {
                   texts(checkQuizFolder(quiz.path()).findings));
         EXPECT_EQ(doc.save().status, editor::SaveOutcome::Status::NothingToSave);
         doc.buildBoard(1);
-        doc.save(editor::LackingChoice::UseUtf8);
+        doc.save({editor::LackingChoice::UseUtf8});
         EXPECT_TRUE(editor::QuizDocument().open(quiz.path()).ok);
     }
 }

@@ -56,6 +56,14 @@ TEST_F(Windows, ExtraHelpPrintsTheTeachersFileOrSaysItIsMissing) {
     form().Command4.click();
     help().Command1.click();
     EXPECT_EQ(look(help().surface), "");
+    // Escape puts the window away as a click does, and the main window's Escape does not.
+    help().escapePressed();
+    EXPECT_FALSE(help().Visible());
+    form().escapePressed();
+    EXPECT_TRUE(form().Visible());
+    EXPECT_EQ(host.endRequests, 0);
+    form().Command4.click();
+    EXPECT_EQ(look(help().surface), Instructions);
 
     // Without the file the window says which file is missing where; the game goes on.
     quiz.remove("Справка1.txt");

@@ -71,6 +71,70 @@ TEST_F(Picking, TakeBackEndsWithAMiddleButtonSubmitButNotWithEnter) {
     EXPECT_EQ(boardRow(1), "____ЛЬТТОКАБГДЕЖЗИЙП");
 }
 
+// Without a mouse: a typed letter, in either case, is a left press on the current cell when
+// it shows the letter, else on the nearest that does; Insert and Delete press the current
+// cell as the left and the right button do.
+TEST_F(Picking, TypedLettersAndInsertPressTheirCellsAsTheLeftButtonDoes) {
+    Form1& f = play(&Form1::Command8);
+    pressLetter(1, 9); // О; the current cell
+    f.Grid1.keyPress(0, 0, u"о");
+    EXPECT_EQ(boardRow(1), "ОМВ_ЛЬТТ_КАБГДЕЖЗИЙП") << "(1, 4) is nearer than (1, 1)";
+    f.Grid1.keyPress(0, shift::Shift, u"О");
+    f.Grid1.keyPress(0, 0, u"о"); // none left
+    f.Grid1.keyPress(0, shift::Ctrl, u"м");
+    f.Grid1.keyPress(0, 0, u"ом");
+    EXPECT_EQ(screen(), question(1) + "\n{red}ООО");
+    EXPECT_EQ(f.Grid1.Row * 100 + f.Grid1.Col, 101);
+
+    // Insert takes the current cell whatever it shows, a blank one too; Delete takes back.
+    f.Grid1.keyPress(key::Insert, 0);
+    EXPECT_EQ(f.PickDepth, 4);
+    f.Grid1.keyPress(key::Delete, 0);
+    EXPECT_EQ(boardRow(1), "ОМВ_ЛЬТТ_КАБГДЕЖЗИЙП");
+    f.Grid1.keyPress(key::Right, 0);
+    f.Grid1.keyPress(key::Insert, 0);
+    f.Grid1.keyPress(key::Return, 0);
+    EXPECT_EQ(printed().back(), u"ОШИБКА");
+    f.Command2.click();
+    f.Grid1.keyPress(0, 0, u"о");
+    f.Grid1.keyPress(0, 0, u"в");
+    f.Grid1.keyPress(0, 0, u"л");
+    EXPECT_EQ(f.Answer, u"ОВЛ");
+
+    // In the list Insert takes the current word; no row shows a single letter.
+    Form1& g = play(&Form1::Command9);
+    g.Grid2.Row = rowShowing(u"ОМ");
+    g.Grid2.keyPress(0, 0, u"о");
+    EXPECT_EQ(g.Answer, u"");
+    g.Grid2.keyPress(key::Insert, 0);
+    g.Grid2.keyPress(key::Delete, 0);
+    EXPECT_EQ(g.Answer + u"|" + g.Grid2.TextMatrix(g.Grid2.Row, 1), u"|ОМ");
+    g.Grid2.keyPress(key::Insert, 0);
+    g.Grid2.keyPress(key::Return, 0);
+    EXPECT_EQ(screen(), question(1) + "\n{red}ОМ\n{bold}ВЕРНО");
+    EXPECT_EQ(g.Grid2.TextMatrix(g.Grid2.Row, 1), u"");
+}
+
+// A mode's grid, and the grid after "Пуск", takes the keys: Space never reaches a button.
+TEST_F(Picking, ModesAndStartGiveTheFocusToTheGridThatTakesTheAnswer) {
+    Form1& f = start();
+    registerPlayer(u"Иванов");
+    chooseLevel(1);
+    f.Command9.click();
+    EXPECT_EQ(f.takeFocusRequest(), &f.Grid2);
+    f.Command2.click();
+    EXPECT_EQ(f.takeFocusRequest(), &f.Grid2);
+    f.Command8.click();
+    EXPECT_EQ(f.takeFocusRequest(), &f.Grid1);
+    f.Command10.click();
+    EXPECT_EQ(f.takeFocusRequest(), &f.Grid1);
+    for (int question = 1; question <= 3; ++question)
+        f.Command2.click();
+    EXPECT_EQ(f.takeFocusRequest(), &f.Grid1);
+    f.Command2.click(); // "ВСЁ": no answer to compose
+    EXPECT_EQ(f.focusRequest(), nullptr);
+}
+
 // The word holds at most 17 letters between two clears; a further letter stays on the board.
 TEST_F(Picking, EighteenthLetterIsRefusedAndAllSeventeenCanBePutBack) {
     Form1& f = play(&Form1::Command8);
@@ -121,7 +185,8 @@ TEST_F(Picking, WordFromTheListTakesTheWholeAnswerAndItsRightPressPutsBackTheLas
     EXPECT_EQ(screen(), question(1) + "\n");
 }
 
-// Keys other than Backspace, Enter, Space and Escape only record the time used.
+// Keys other than Backspace, Enter, Space, Escape and the keys that press a cell only record
+// the time used.
 TEST_F(Picking, PressesOffTheLettersAndWordsAndOtherKeysChangeNothing) {
     Form1& f = play(&Form1::Command10);
     f.Grid1.press(mouse::Left, 0, 0, 3);
@@ -161,7 +226,7 @@ TEST_F(Picking, PressesOffTheLettersAndWordsAndOtherKeysChangeNothing) {
     EXPECT_EQ(screen(), hint);
     EXPECT_EQ(f.Answer + f.Grid1.TextMatrix(1, 2), u"М");
     f.Command3.click();
-    f.Grid2.keyPress(key::Delete, 0);
+    f.Grid2.keyPress(key::PageUp, 0);
     EXPECT_EQ(screen(), hint);
     f.Command3.click();
     pressWord(1);

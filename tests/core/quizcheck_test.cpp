@@ -1,10 +1,10 @@
 // The quiz-file checker: what it tells a teacher about a quiz folder, and the program that
 // tells it. The hostile folders are checked beside the game in hostile_test.cpp.
 #include "checker/quizcheck.h"
+#include "quiz/numbertext.h"
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 #include "support/hostilequiz.h"
-#include "quiz/numbertext.h"
 
 #include <cstdio>
 #include <fstream>
@@ -315,31 +315,6 @@ TEST(QuizCheckProgram, ExitsWithZeroOneOrTwoAsTheFolderDeserves) {
                    output);
         EXPECT_EQ(output.rfind(named, 0), 0u) << argument << "\n" << output;
     }
-}
-
-// The menu entry's launcher starts the game in the teacher's ~/Ватро when it holds a quiz,
-// and in the sample quiz installed beside the game otherwise.
-TEST(QuizCheckLauncher, StartsTheGameInTheTeachersQuizFolderOrInTheSample) {
-    QuizFolder install;
-    const fs::path bin = install.path() / "bin";
-    const fs::path sample = install.path() / "share" / "vatro" / "quiz";
-    const fs::path home = install.path() / "home";
-    const fs::path own = home / pathFromUtf8("Ватро");
-    for (const fs::path& folder : {bin, sample, own})
-        fs::create_directories(folder);
-    fs::copy_file(SampleFolder.parent_path() / "vatro-launch", bin / "vatro-launch");
-    // A stand-in for the game that tells where it was started and with what.
-    std::ofstream(bin / "vatro") << "#!/bin/sh\necho \"$PWD|$*\"\n";
-    for (const char* program : {"vatro-launch", "vatro"})
-        fs::permissions(bin / program, fs::perms::owner_all);
-    const auto launch = [&](const std::string& arguments) {
-        std::string output;
-        runCommand("HOME=" + quoted(home) + " " + quoted(bin / "vatro-launch") + arguments, output);
-        return output;
-    };
-    EXPECT_EQ(launch(""), fs::canonical(sample).string() + "|\n");
-    std::ofstream(own / "vatro.txt") << "\xCE,\xCC\r\n";
-    EXPECT_EQ(launch(" -style fusion"), own.string() + "|-style fusion\n");
 }
 
 } // namespace

@@ -39,15 +39,16 @@ TEST(Settings, UserFileWinsAndEachBadLineIsNamedAndSkipped) {
     QuizFolder folder;
     folder.writeBytes("machine.conf",
                       "# the lab\r\n[Ватро]\r\nJournalFolder = /mnt/школа/журнал\r\n"
-                      "QuizLibrary=/mnt/школа/викторины; /srv/quiz\r\n");
+                      "QuizLibrary=/mnt/школа/викторины; /srv/quiz\r\nScale = 1,5\r\n");
     folder.writeBytes("user.conf", "\xEF\xBB\xBFQuizLibrary=~/Общие\nJournalFolder\n"
-                                   "Journal=/tmp\nJournalFolder=относительная\n[раздел\n");
+                                   "Journal=/tmp\nJournalFolder=относительная\n[раздел\nScale=4\n");
     const EnvironmentVariable home("HOME", "/home/ученик");
     const LoadedSettings loaded =
         readSettings({folder.path() / "machine.conf", folder.path() / "absent.conf",
                       folder.path() / "user.conf"});
     EXPECT_EQ(loaded.values.journalFolder, fs::path("/mnt/школа/журнал"));
     EXPECT_EQ(loaded.values.quizLibrary, std::vector<fs::path>{"/home/ученик/Общие"});
+    EXPECT_EQ(loaded.values.scale, 1.5) << "a scale out of bounds leaves the machine's";
     const std::string user = (folder.path() / "user.conf").string();
     const std::vector<std::string> expected = {
         "Файл настроек «" + user +
@@ -55,12 +56,15 @@ TEST(Settings, UserFileWinsAndEachBadLineIsNamedAndSkipped) {
             "Строка пропущена.",
         "Файл настроек «" + user +
             "», строка 3: неизвестный ключ «Journal» (знакомые ключи: "
-            "JournalFolder, QuizLibrary). Строка пропущена.",
+            "JournalFolder, QuizLibrary, Scale). Строка пропущена.",
         "Файл настроек «" + user +
             "», строка 4: «относительная» — не папка: укажите полный "
             "путь, начиная с «/» или «~/». Строка пропущена.",
         "Файл настроек «" + user +
             "», строка 5: заголовок раздела не закрыт скобкой «]». "
+            "Строка пропущена.",
+        "Файл настроек «" + user +
+            "», строка 6: «4» — не масштаб: укажите число от 1.0 до 3.0, например 1.5. "
             "Строка пропущена."};
     std::vector<std::string> problems;
     for (const std::u16string& problem : loaded.problems)

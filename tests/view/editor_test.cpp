@@ -5,6 +5,8 @@
 #include "editor/quizdocument.h"
 #include "support/gamesnapshot.h"
 
+#include <QAccessible>
+
 namespace vatro::testing {
 namespace {
 
@@ -137,21 +139,30 @@ TEST_F(EditorTest, KeyboardAloneMakesAPairBuildsItsBoardAndSaves) {
     EXPECT_NE(screen().find("ВЕРНО"), std::string::npos) << screen();
 }
 
-// What the tables show is what the document holds: answers in the board's capitals with a
-// warning (the file keeps the small letters), a pair without its question marked, the
-// board's cells, the counts, and a finding that takes the cursor to its record.
+// What the tables show is what the document holds: answers as written, small letters with a
+// warning and its fix, a pair without its question marked, the board's cells, the counts,
+// and a finding that takes the cursor to its record.
 TEST_F(EditorTest, TablesShowTheDocumentAndAFindingSelectsItsRecord) {
     quiz.writeAnswers({u"ом", u"ВОЛЬТ", u"ТОК", u"ВАТТ"});
     startViews();
     EditorWindow& editor = chooseEditorInMenu();
     QAbstractItemModel& pairs = *part<QTableView>(editor, "pairs").model();
     ASSERT_EQ(pairs.rowCount(), 4);
-    EXPECT_EQ(pairs.index(0, 1).data().toString(), QStringLiteral("ОМ"));
-    EXPECT_EQ(pairs.index(0, 1).data(Qt::EditRole).toString(), QStringLiteral("ом"));
+    EXPECT_EQ(pairs.index(0, 1).data().toString(), QStringLiteral("ом"));
     EXPECT_FALSE(pairs.index(0, 1).data(Qt::DecorationRole).isNull());
-    EXPECT_TRUE(
-        pairs.index(0, 1).data(Qt::ToolTipRole).toString().contains(QStringLiteral("«ом»")));
+    EXPECT_TRUE(pairs.index(0, 1)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("Ответы — заглавными буквами")));
     EXPECT_TRUE(pairs.index(1, 1).data(Qt::DecorationRole).isNull());
+    // A screen reader hears the table's name and the warning as the cell's description.
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(&part<QTableView>(editor, "pairs"));
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Вопросы и ответы"));
+    EXPECT_TRUE(table->tableInterface()
+                    ->cellAt(0, 1)
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("маленькие буквы")));
     EXPECT_EQ(pairs.index(3, 0).data().toString(), QStringLiteral("нет записи"));
     EXPECT_EQ(pairs.headerData(3, Qt::Vertical).toInt(), 4);
 

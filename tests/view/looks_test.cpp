@@ -13,6 +13,9 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <cmath>
+#include <map>
+
 namespace vatro::testing {
 namespace {
 
@@ -72,10 +75,65 @@ TEST_F(Looks, GraphicalButtonsShowTheirDesignedColourFlatAndDarkenWhenPressed) {
 
     QWidget& exit = widget(form().Command1);
     QTest::mousePress(&exit, Qt::LeftButton, {}, exit.rect().center());
-    const QColor pressed = exit.grab().toImage().pixelColor(4, 4);
+    // The face is the colour most of the button shows, whatever frame the focus draws.
+    const QImage down = exit.grab().toImage();
+    std::map<QRgb, int> shown;
+    for (int y = 0; y < down.height(); ++y)
+        for (int x = 0; x < down.width(); ++x)
+            ++shown[down.pixel(x, y)];
+    const QColor pressed(std::max_element(shown.begin(), shown.end(), [](auto& a, auto& b) {
+                             return a.second < b.second;
+                         })->first);
     QTest::mouseRelease(&exit, Qt::LeftButton, {}, QPoint(-5, -5)); // let go outside: no exit
     EXPECT_LT(pressed.lightness(), QColor(255, 128, 128).lightness());
     EXPECT_GT(pressed.red(), pressed.green() + 64) << "still the button's red";
+}
+
+// Contrast as low-vision guidelines reckon it, from 1:1 to 21:1.
+double contrast(QColor a, QColor b) {
+    auto luminance = [](QColor c) {
+        auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// What the focus changes on a widget stands out at least 3:1 from what was there, all
+// round it: on the buttons, the options and the board, and in the help window.
+TEST_F(Looks, TheFocusIsAFrameThatStandsOutFromItsSurroundings) {
+    startViews();
+    registerByClick(u"Иванов");
+    click(form().Command4);
+    auto framed = [](QWidget& shown) {
+        shown.window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shown.window()));
+        shown.setFocus(Qt::TabFocusReason);
+        settle();
+        ASSERT_TRUE(shown.hasFocus());
+        const QImage focused = shown.grab().toImage();
+        shown.clearFocus();
+        settle();
+        const QImage plain = shown.grab().toImage();
+        int standingOut = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                standingOut += contrast(focused.pixelColor(x, y), plain.pixelColor(x, y)) >= 3;
+        EXPECT_GT(standingOut, std::min(plain.width(), plain.height()) * 4)
+            << shown.metaObject()->className() << " " << shown.accessibleName().toStdString();
+    };
+    framed(*viewOf(form().Form2).widgetFor(form().Form2.Command1));
+    framed(widget(form().Command2));
+    framed(widget(form().Command1));
+    framed(widget(form().Option2));
+    click(form().Option1);
+    click(form().Command8);
+    framed(gridView(form().Grid1));
+    gridView(form().Grid1).setFocus();
+    picture(mainView(), "focus.png");
 }
 
 // The script face has no bold cut; the best grade's word is drawn bold all the same.

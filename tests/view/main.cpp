@@ -21,6 +21,12 @@ int main(int argc, char* argv[]) {
     setenv("HOME", home.path().toLocal8Bit().constData(), 1);
     setenv("XDG_DATA_HOME",
            (home.path() + QStringLiteral("/.local/share")).toLocal8Bit().constData(), 1);
+    // The quizzes played last, and no settings of the tester's or of this machine.
+    setenv("XDG_STATE_HOME",
+           (home.path() + QStringLiteral("/.local/state")).toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit().constData(),
+           1);
+    setenv("XDG_CONFIG_DIRS", (home.path() + QStringLiteral("/etc")).toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
     vatro::translateQtTexts();

@@ -74,12 +74,15 @@ TEST_F(Windows, MirrorsEveryControlFromStartUpToAPlayersTurnAndTheClock) {
     EXPECT_TRUE(dynamic_cast<QRadioButton&>(widget(form().Option2)).isChecked());
     EXPECT_FALSE(dynamic_cast<QRadioButton&>(widget(form().Option1)).isChecked());
 
-    // Tab walks the controls in their designed order, past hidden and disabled ones.
+    // Tab walks the controls as they stand, top to bottom and left to right, past hidden
+    // and disabled ones, and round again from the top.
     mainView().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainView()));
     widget(form().Command4).setFocus();
-    for (const Control* next : {&form().Command10, &form().Command2, &form().Command7,
-                                &form().Command5, &form().Command3, &form().Command8}) {
+    for (const Control* next : std::initializer_list<const Control*>{
+             &form().Command1, &form().Command10, &form().Text2, &form().Command9, &form().Command8,
+             &form().Command2, &form().Option2, &form().Option3, &form().Command3, &form().Command5,
+             &form().Option1, &form().Command7}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), &widget(*next)) << utf8(next->Name);
     }

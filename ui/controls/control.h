@@ -23,7 +23,8 @@ public:
     double Height = 0;
     bool Visible = true;
     bool Enabled = true;
-    int TabIndex = 0;
+    // What a screen reader calls a control whose caption does not say it, or that has none.
+    std::u16string accessibleName;
     Color BackColor = Color::of(SystemColor::ButtonFace);
     std::optional<Font> font; // empty: the window's font
 

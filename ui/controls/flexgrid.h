@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vatro {
@@ -58,7 +60,18 @@ public:
     // current before MouseDown is raised; other buttons leave the current cell alone.
     void press(int button, int shift, int row, int col, double x = 0, double y = 0);
     // A user's key: KeyDown is raised first, then the arrow keys move the current cell.
-    void keyPress(int keyCode, int shift);
+    // For a player without a mouse, keys also press the current cell as the mouse buttons
+    // do: Insert as the left button, taking the cell whatever it holds, and Delete as the
+    // right one, taking back (no designed key of the game uses either, and they mean "put
+    // in" and "take out"); a typed character is a left press on the cell that shows it, in
+    // either letter case: the current cell when it does, otherwise the nearest; nothing
+    // when no cell does. With Ctrl or Alt held a key is a command, not typing.
+    void keyPress(int keyCode, int shift, std::u16string_view typed = {});
+
+    // The data cell nearest to the current one whose text is the character, in either
+    // letter case; the current cell first, then the nearest, and among equally near
+    // cells the first in reading order. {-1, -1} when no cell shows it.
+    std::pair<int, int> cellShowing(char16_t character) const;
 
     // Which cell lies under the point (x, y) in twips from the grid's top-left corner;
     // -1 where no cell is.

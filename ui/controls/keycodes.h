@@ -32,6 +32,7 @@ inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
+inline constexpr int Insert = 45;
 inline constexpr int Delete = 46;
 } // namespace key
 

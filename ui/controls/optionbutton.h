@@ -19,6 +19,7 @@ public:
     std::function<void()> Click;
 
     bool Value() const { return m_value; }
+    const OptionGroup* group() const { return m_group; }
     // Choosing an option clears the others of its group; clearing raises no event.
     void setValue(bool chosen);
 
@@ -39,6 +40,9 @@ private:
 
 class OptionGroup {
 public:
+    // What the options choose, as a screen reader names the group.
+    std::u16string caption;
+
     void add(OptionButton& option) {
         option.m_group = this;
         m_members.push_back(&option);

@@ -12,6 +12,8 @@ public:
     ControlKind kind() const override { return ControlKind::TextBox; }
 
     std::u16string Text;
+    // The box only shows its text: the user cannot type into it.
+    bool Locked = false;
 };
 
 } // namespace vatro

@@ -1,5 +1,7 @@
 #include "window.h"
 
+#include "keycodes.h"
+
 namespace vatro {
 
 void Window::Show() {
@@ -18,6 +20,7 @@ void Window::Show() {
 void Window::unload() {
     m_visible = false;
     m_loaded = false;
+    m_focusRequest = nullptr;
     surface.reset();
     restoreDesign();
 }
@@ -37,6 +40,13 @@ void Window::backgroundMouseUp(int button, int shift, double x, double y) {
 void Window::backgroundClick() {
     if (Click)
         Click();
+}
+
+void Window::escapePressed() {
+    if (!EscapeCloses)
+        return;
+    backgroundMouseUp(mouse::Left, 0, 0, 0);
+    backgroundClick();
 }
 
 } // namespace vatro

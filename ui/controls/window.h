@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vatro {
@@ -30,6 +31,10 @@ public:
     std::string Picture; // resource name of the background picture, drawn at top left
     std::string Icon;    // resource name of the window icon
     bool Resizable = true;
+    // What a screen reader calls the window's printed text.
+    std::u16string surfaceName;
+    // Escape does what a click on the background does: for windows that a click puts away.
+    bool EscapeCloses = false;
 
     PrintSurface surface;
     std::vector<Control*> controls; // topmost first
@@ -54,6 +59,14 @@ public:
     // The user released a mouse button over the background, then clicked it.
     void backgroundMouseUp(int button, int shift, double x, double y);
     void backgroundClick();
+    // The user pressed Escape in the window.
+    void escapePressed();
+
+    // Asks the view to put the keyboard focus on the control, where the player goes next;
+    // the view takes the request once it mirrors the window.
+    void requestFocus(Control& control) { m_focusRequest = &control; }
+    const Control* focusRequest() const { return m_focusRequest; }
+    Control* takeFocusRequest() { return std::exchange(m_focusRequest, nullptr); }
 
 protected:
     // Back to the design state, after a close.
@@ -62,6 +75,7 @@ protected:
 private:
     bool m_visible = false;
     bool m_loaded = false;
+    Control* m_focusRequest = nullptr;
 };
 
 } // namespace vatro

@@ -1,15 +1,16 @@
 #include "boardmodel.h"
 
 #include "editorlooks.h"
+#include "quiz/characters.h"
 
 namespace vatro {
 
 namespace {
 
 // A cell the game shows as one letter a pupil can pick: empty, or a single character that
-// is not a blank.
+// is not a blank (a letter beyond the basic plane is one character).
 bool isSoundCell(const std::u16string& text) {
-    return text.empty() || (text.size() == 1 && text[0] != u' ');
+    return text.empty() || (characterCount(text) == 1 && text[0] != u' ');
 }
 
 } // namespace

@@ -44,7 +44,9 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
             model()->setData(here, QString());
             return;
         }
-        if (text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace()) {
+        // One character, which a letter beyond the basic plane is in two UTF-16 halves.
+        const QList<uint> typed = text.toUcs4();
+        if (typed.size() == 1 && QChar::isPrint(typed[0]) && !QChar::isSpace(typed[0])) {
             model()->setData(here, text);
             step(1);
             return;

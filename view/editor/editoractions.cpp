@@ -37,6 +37,11 @@ void EditorWindow::buildActions() {
             &QAction::triggered, this, [this] { chooseFolderToOpen(); });
     connect(menuAction(file, QStringLiteral("Сохранить"), {QKeySequence::Save}),
             &QAction::triggered, this, [this] { save(); });
+    connect(menuAction(file, QStringLiteral("Сохранить как…"), {QKeySequence::SaveAs}),
+            &QAction::triggered, this, [this] { chooseFolderToSaveAs(); });
+    file->addSeparator();
+    connect(menuAction(file, QStringLiteral("Играть"), {QKeySequence(Qt::Key_F5)}),
+            &QAction::triggered, this, [this] { play(); });
     file->addSeparator();
     connect(menuAction(file, QStringLiteral("Закрыть"), {QKeySequence::Close}), &QAction::triggered,
             this, &QWidget::close);
@@ -46,12 +51,30 @@ void EditorWindow::buildActions() {
     m_undo->setShortcuts(QKeySequence::Undo);
     connect(m_undo, &QAction::triggered, this, [this] { m_document.undo(); });
     m_redo = menuAction(edit, QStringLiteral("Вернуть"), {});
-    // The desktop's own keys for redo, and Ctrl+Y on every desktop.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    if (const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y); !redoKeys.contains(ctrlY))
-        redoKeys << ctrlY;
+    // Ctrl+Y on every desktop, shown in the menu as the guide says it, then the desktop's own.
+    QList<QKeySequence> redoKeys = {QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
     m_redo->setShortcuts(redoKeys);
     connect(m_redo, &QAction::triggered, this, [this] { m_document.redo(); });
+    edit->addSeparator();
+    // The desktop's keys, except Ctrl+Insert, which inserts a pair here.
+    const auto clipboardKeys = [](QKeySequence::StandardKey key) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+        return keys;
+    };
+    QAction* cut = menuAction(edit, QStringLiteral("Вырезать"), {});
+    cut->setShortcuts(clipboardKeys(QKeySequence::Cut));
+    connect(cut, &QAction::triggered, this, [this] { cutChosen(); });
+    QAction* copy = menuAction(edit, QStringLiteral("Копировать"), {});
+    copy->setShortcuts(clipboardKeys(QKeySequence::Copy));
+    connect(copy, &QAction::triggered, this, [this] { copyChosen(); });
+    QAction* paste = menuAction(edit, QStringLiteral("Вставить"), {});
+    paste->setShortcuts(clipboardKeys(QKeySequence::Paste));
+    connect(paste, &QAction::triggered, this, [this] { pasteClipboard(); });
     edit->addSeparator();
     m_addPair = menuAction(edit, QStringLiteral("Добавить пару"),
                            {QKeySequence(Qt::CTRL | Qt::Key_Return)});
@@ -78,6 +101,8 @@ void EditorWindow::buildActions() {
     edit->addSeparator();
     connect(menuAction(edit, QStringLiteral("Кавычки → «ёлочки»"), {}), &QAction::triggered, this,
             [this] { m_document.useGuillemets(); });
+    connect(menuAction(edit, QStringLiteral("Ответы — заглавными буквами"), {}),
+            &QAction::triggered, this, [this] { capitalizeChosenAnswers(); });
 
     QMenu* board = menuBar()->addMenu(QStringLiteral("&Табло"));
     connect(

@@ -2,9 +2,12 @@
 // unsaved-changes question when the window closes or another folder is opened.
 #include "editorwindow.h"
 
+#include "library/newquizfolder.h"
 #include "pairsmodel.h"
 #include "qttext.h"
 #include "quiz/textcodec.h"
+#include "view/quiznamedialog.h"
+#include "view/startgame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,12 +65,17 @@ std::u16string EditorWindow::openFolder(const std::filesystem::path& folder) {
     refreshTitle();
     statusChanged();
     choosePair(0, PairsModel::QuestionColumn);
-    statusBar()->showMessage(
-        m_document.pairCount() == 0
-            ? QStringLiteral("Новая викторина: добавьте первую пару "
-                             "(Ctrl+Enter).")
-            : QStringLiteral("Открыта викторина: %1 пар.").arg(m_document.pairCount()));
+    if (m_document.pairCount() == 0)
+        showFirstPairHint();
+    else
+        statusBar()->showMessage(
+            QStringLiteral("Открыта викторина: %1 пар.").arg(m_document.pairCount()));
     return {};
+}
+
+void EditorWindow::showFirstPairHint() {
+    statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+    m_firstPairHint = true;
 }
 
 void EditorWindow::chooseFolderToOpen() {
@@ -85,18 +93,48 @@ void EditorWindow::chooseFolderToOpen() {
 void EditorWindow::chooseFolderToCreate() {
     if (!maybeSave())
         return;
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Пустая папка для новой викторины"), QDir::homePath());
-    if (chosen.isEmpty())
+    const auto chosen =
+        QuizNameDialog::ask(this, QStringLiteral("Новая викторина"), QStringLiteral("Создать"),
+                            library::makeQuizFolder, true);
+    if (!chosen)
         return;
-    const editor::OpenOutcome outcome = m_document.create(pathFromUtf8(chosen.toStdString()));
+    const editor::OpenOutcome outcome = m_document.create(chosen->folder);
     if (!outcome.ok) {
         QMessageBox::warning(this, QStringLiteral("Редактор викторины"), qt(outcome.message));
         return;
     }
     refreshStatus();
     choosePair(0, PairsModel::QuestionColumn);
-    statusBar()->showMessage(QStringLiteral("Новая викторина: добавьте первую пару (Ctrl+Enter)."));
+    showFirstPairHint();
+}
+
+void EditorWindow::chooseFolderToSaveAs() {
+    finishTypedCell();
+    const auto chosen =
+        QuizNameDialog::ask(this, QStringLiteral("Сохранить викторину как"),
+                            QStringLiteral("Сохранить"), library::makeQuizFolder, true);
+    if (!chosen)
+        return;
+    if (!saveTo(chosen->folder) && chosen->made) {
+        std::error_code ignored; // the folder made for the copy, still empty
+        std::filesystem::remove(chosen->folder, ignored);
+    }
+}
+
+void EditorWindow::play() {
+    finishTypedCell();
+    if (!m_document.isSavedToDisk()) {
+        const int choice =
+            ask(this, QMessageBox::Question, QStringLiteral("Сохранить викторину перед игрой?"),
+                QStringLiteral("Игра читает файлы викторины с диска: несохранённых изменений "
+                               "она не увидит."),
+                {QStringLiteral("Сохранить и играть"), QStringLiteral("Отмена")});
+        if (choice != 0 || !saveTo({}))
+            return;
+    }
+    if (startGame(m_document.folder()))
+        statusBar()->showMessage(QStringLiteral("Игра запущена на викторине «%1».")
+                                     .arg(qt(displayPath(m_document.folder()))));
 }
 
 bool EditorWindow::maybeSave() {
@@ -111,37 +149,47 @@ bool EditorWindow::maybeSave() {
     return choice == 1;
 }
 
-bool EditorWindow::save() {
-    // A cell being edited is part of what the teacher means to save.
+// A cell being edited is part of what the teacher means to save.
+void EditorWindow::finishTypedCell() {
     QWidget* focused = QApplication::focusWidget();
     for (QTableView* table : {m_pairs, m_board}) {
         if (focused && focused != table && table->isAncestorOf(focused))
             table->setFocus(); // the cell editor loses the focus and hands its text over
     }
-    return saveWith(LackingChoice::Ask);
 }
 
-bool EditorWindow::saveWith(LackingChoice choice) {
-    const SaveOutcome outcome = m_document.save(choice);
+bool EditorWindow::save() {
+    finishTypedCell();
+    return saveTo({});
+}
+
+bool EditorWindow::saveTo(const std::filesystem::path& target) {
+    const editor::SavePlan plan =
+        target.empty() ? m_document.planSave() : m_document.planSaveAs(target);
+    const std::optional<editor::SaveChoices> choices = askBeforeSaving(plan);
+    if (!choices) {
+        statusBar()->showMessage(QStringLiteral("Не сохранено."));
+        return false;
+    }
+    const SaveOutcome outcome =
+        target.empty() ? m_document.save(*choices) : m_document.saveAs(target, *choices);
     const QString message = qt(outcome.message);
-    switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
-    case SaveOutcome::Status::NothingToSave:
-        statusBar()->showMessage(message);
-        refreshTitle();
+    statusBar()->showMessage(message);
+    refreshTitle();
+    if (outcome.ok())
         return true;
-    case SaveOutcome::Status::NeedsGuillemets:
-        if (ask(this, QMessageBox::Question, QStringLiteral("Заменить прямые кавычки на «ёлочки»?"),
-                message + QStringLiteral("\n\nФайлы викторины не могут хранить знак \" внутри "
-                                         "текста: игра оборвала бы на нём запись."),
-                {QStringLiteral("Заменить на «ёлочки»"), QStringLiteral("Отмена")}) == 0) {
-            m_document.useGuillemets();
-            return saveWith(choice);
-        }
-        break;
-    case SaveOutcome::Status::NeedsEncodingChoice: {
+    if (outcome.status == SaveOutcome::Status::Failed)
+        QMessageBox::critical(this, QStringLiteral("Редактор викторины"), message);
+    return false;
+}
+
+std::optional<editor::SaveChoices> EditorWindow::askBeforeSaving(const editor::SavePlan& plan) {
+    editor::SaveChoices choices;
+    if (!plan.refusal.empty())
+        return choices; // nothing to ask: the save says why it cannot be done
+    if (!plan.lacking.empty()) {
         QStringList lacking;
-        for (const editor::LackingCharacters& found : outcome.lacking)
+        for (const editor::LackingCharacters& found : plan.lacking)
             lacking << QStringLiteral("%1: %2").arg(fileName(found.part), qt(found.characters));
         const int chosen = ask(
             this, QMessageBox::Question,
@@ -151,19 +199,20 @@ bool EditorWindow::saveWith(LackingChoice choice) {
                                "такой файл неверно. Можно вместо этого заменить эти знаки на «?»."),
             {QStringLiteral("Сохранить в UTF-8"), QStringLiteral("Заменить на «?»"),
              QStringLiteral("Отмена")});
-        if (chosen == 0)
-            return saveWith(LackingChoice::UseUtf8);
-        if (chosen == 1)
-            return saveWith(LackingChoice::Replace);
-        break;
+        if (chosen == 2)
+            return std::nullopt;
+        choices.lacking = chosen == 0 ? LackingChoice::UseUtf8 : LackingChoice::Replace;
     }
-    case SaveOutcome::Status::Failed:
-        QMessageBox::critical(this, QStringLiteral("Редактор викторины"), message);
-        statusBar()->showMessage(message);
-        return false;
+    if (!plan.quotes.empty()) {
+        if (ask(this, QMessageBox::Question, QStringLiteral("Заменить прямые кавычки на «ёлочки»?"),
+                qt(plan.quotes) +
+                    QStringLiteral("\n\nФайлы викторины не могут хранить знак \" внутри "
+                                   "текста: игра оборвала бы на нём запись."),
+                {QStringLiteral("Заменить на «ёлочки»"), QStringLiteral("Отмена")}) != 0)
+            return std::nullopt;
+        choices.guillemets = true;
     }
-    statusBar()->showMessage(QStringLiteral("Не сохранено."));
-    return false;
+    return choices;
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTextBlock>
 
@@ -57,6 +58,11 @@ void EditorWindow::documentChanged(QuizPart part) {
     case QuizPart::Help:
         showHelpText();
         break;
+    }
+    // The hint for an empty quiz goes with its reason.
+    if (m_firstPairHint && m_document.pairCount() > 0) {
+        m_firstPairHint = false;
+        statusBar()->clearMessage();
     }
     // An action may change several files: the findings follow once, after all of them.
     statusChanged();

@@ -2,6 +2,7 @@
 
 #include "boardmodel.h"
 #include "boardview.h"
+#include "celldelegate.h"
 #include "pairsmodel.h"
 #include "view/fontmap.h"
 
@@ -96,6 +97,15 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     whole->setChildrenCollapsible(false);
     setCentralWidget(whole);
     statusBar()->setSizeGripEnabled(true);
+    // A message too long for one line wraps instead of running past the window's edge: the
+    // label takes the whole bar, where the bar would paint the message on one line.
+    auto* message = new QLabel;
+    message->setObjectName(QStringLiteral("statusMessage"));
+    message->setWordWrap(true);
+    message->setTextFormat(Qt::PlainText);
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addPermanentWidget(message, 1);
+    connect(statusBar(), &QStatusBar::messageChanged, message, &QLabel::setText);
 
     drawTexts(false);
     refreshTitle();
@@ -118,10 +128,20 @@ EditorWindow::~EditorWindow() {
     delete m_boardModel;
 }
 
+CellDelegate* EditorWindow::tableCells(QTableView* table) {
+    auto* cells = new CellDelegate(table);
+    cells->pastesTable = [this, table](const QModelIndex& cell, const QString& text) {
+        pasteTable(table, cell, text);
+    };
+    return cells;
+}
+
 QWidget* EditorWindow::buildPairsPanel() {
     m_pairs = new QTableView;
     m_pairs->setObjectName(QStringLiteral("pairs"));
+    m_pairs->setAccessibleName(QStringLiteral("Вопросы и ответы"));
     m_pairs->setModel(m_pairsModel);
+    m_pairs->setItemDelegate(tableCells(m_pairs));
     m_pairs->setAlternatingRowColors(true);
     m_pairs->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_pairs->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -158,7 +178,9 @@ QWidget* EditorWindow::buildBoardPanel() {
     auto* board = new BoardView;
     m_board = board;
     m_board->setObjectName(QStringLiteral("board"));
+    m_board->setAccessibleName(QStringLiteral("Табло букв"));
     m_board->setModel(m_boardModel);
+    m_board->setItemDelegate(tableCells(m_board));
     QFont letters = qtFont(Font{u"Times New Roman", 12, true, false});
     m_board->setFont(letters);
     m_board->setToolTip(QStringLiteral("Печатайте буквы подряд: каждая встаёт в свою клетку, "
@@ -188,6 +210,7 @@ QWidget* EditorWindow::buildBoardPanel() {
 QWidget* EditorWindow::buildHelpPanel() {
     m_help = new QPlainTextEdit;
     m_help->setObjectName(QStringLiteral("help"));
+    m_help->setAccessibleName(QStringLiteral("Справка"));
     // The help window neither wraps nor scrolls: a line is what a record shows.
     m_help->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_help->setTabChangesFocus(true);
@@ -221,6 +244,7 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
 QWidget* EditorWindow::buildFindingsPanel() {
     m_findings = new QListWidget;
     m_findings->setObjectName(QStringLiteral("findings"));
+    m_findings->setAccessibleName(QStringLiteral("Замечания"));
     m_findings->setWordWrap(true);
     m_findings->setAlternatingRowColors(true);
     const int iconSize = m_findings->style()->pixelMetric(QStyle::PM_SmallIconSize);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -21,6 +22,7 @@ class QTableView;
 namespace vatro {
 
 class BoardModel;
+class CellDelegate;
 class PairsModel;
 
 // The teacher's quiz editor: the pairs, the letter board and the help text of one quiz
@@ -52,6 +54,8 @@ private:
     QWidget* buildBoardPanel();
     QWidget* buildHelpPanel();
     QWidget* buildFindingsPanel();
+    // The cell editor of a table, whose paste of a table goes to the table.
+    CellDelegate* tableCells(QTableView* table);
     // Menus and commands (editoractions.cpp).
     void buildActions();
     void insertPairAt(int row);
@@ -60,11 +64,27 @@ private:
     void buildBoard();
     int currentPairRow() const;
     void choosePair(int row, int column);
+    // Clipboard (editorclipboard.cpp): the table with the focus, the pairs otherwise.
+    QTableView* chosenTableView() const;
+    void cutChosen();
+    bool copyChosen();
+    void pasteClipboard();
+    void pasteTable(QTableView* table, const QModelIndex& at, const QString& text);
+    void capitalizeChosenAnswers();
     // Folders and saving (editorfiles.cpp).
+    void showFirstPairHint();
     void chooseFolderToOpen();
     void chooseFolderToCreate();
+    void chooseFolderToSaveAs();
     bool maybeSave();
-    bool saveWith(editor::LackingChoice choice);
+    void finishTypedCell();
+    // Saves into the document's folder, or with a target into that folder ("Сохранить как…"),
+    // asking the plan's questions once.
+    bool saveTo(const std::filesystem::path& target);
+    // The plan's questions asked once; none when the teacher turned back.
+    std::optional<editor::SaveChoices> askBeforeSaving(const editor::SavePlan& plan);
+    // "Играть" (F5): the game on the folder, once what it would read is saved.
+    void play();
     // Showing the document (editorstatus.cpp).
     void documentChanged(editor::QuizPart part);
     // The findings and counts follow the document once per burst of changes.
@@ -100,6 +120,8 @@ private:
     QAction* m_moveUp = nullptr;
     QAction* m_moveDown = nullptr;
     std::vector<editor::EditorFinding> m_shownFindings;
+    // The status line says "добавьте первую пару" until there is one.
+    bool m_firstPairHint = false;
     // The help text is being set from the document, not typed.
     bool m_showingHelp = false;
     // Findings and counts follow the document once per burst of changes.

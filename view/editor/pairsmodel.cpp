@@ -12,14 +12,14 @@ using editor::Side;
 
 namespace {
 
-// The warnings of an answer, one a line, and what the file holds when the cell shows it
-// otherwise.
+// The warnings of an answer, one a line.
 QString answerToolTip(const std::u16string& answer) {
     QStringList lines;
-    for (const editor::AnswerWarning& warning : editor::answerWarnings(answer))
+    for (const editor::AnswerWarning& warning : editor::answerWarnings(answer)) {
         lines << qt(warning.text);
-    if (editor::inBoardCapitals(answer) != answer)
-        lines << QStringLiteral("В файле записано: «%1».").arg(qt(answer));
+        if (warning.kind == editor::AnswerWarning::Kind::LowerCase)
+            lines << QStringLiteral("Исправить: «Правка → Ответы — заглавными буквами».");
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -51,12 +51,14 @@ QVariant PairsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (!present)
             return QStringLiteral("нет записи");
-        // The game compares answers letter for letter with the board's capitals: the cell
-        // shows them so, and the file keeps what the teacher typed (see the tool tip).
-        return answer ? qt(editor::inBoardCapitals(text)) : qt(text);
+        // As the file holds it: the game compares answers letter for letter, so an answer
+        // in small letters is shown so, with its warning.
+        return qt(text);
     case Qt::EditRole:
         return qt(text);
+    // A screen reader hears as the cell's description what the tool tip shows.
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
         if (!present)
             return answer ? QStringLiteral("В файле ответов нет записи для этого вопроса.")
                           : QStringLiteral("В файле вопросов нет записи для этого ответа.");

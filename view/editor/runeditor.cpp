@@ -22,14 +22,10 @@ int runEditor(int argc, char** argv, std::function<void()> firstFrame) {
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Редактор викторины Ватро: вопросы, ответы, табло букв и справка."));
-    const QCommandLineOption help = options.addHelpOption();
+    options.addHelpOption();
     options.addPositionalArgument(QStringLiteral("ПАПКА"),
                                   QStringLiteral("Папка викторины (по умолчанию — текущая)."));
-    // Qt prints the help and its complaints about the command line in Russian too; these are
-    // the only Qt texts before the window.
-    if (!options.parse(QCoreApplication::arguments()) || options.isSet(help))
-        translateQtTexts();
-    options.process(app);
+    processCommandLine(options, app);
     const QStringList folders = options.positionalArguments();
     // The working folder may have been deleted under the terminal: that is told, not thrown.
     std::error_code lost;

@@ -1,0 +1,67 @@
+#include "startgame.h"
+
+#include "eventguard.h"
+#include "library/playedquizzes.h"
+#include "quiz/textcodec.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <iostream>
+#include <system_error>
+
+namespace vatro {
+
+namespace {
+
+// The program in this program's own folder (the package installs them side by side), else
+// the one the system finds on its path; empty when there is none.
+QString programBeside(const QString& name) {
+    const QFileInfo beside(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name);
+    if (beside.isFile() && beside.isExecutable())
+        return beside.filePath();
+    return QStandardPaths::findExecutable(name);
+}
+
+bool startGameProgram(const std::filesystem::path& folder) {
+    const QString game = programBeside(QStringLiteral("vatro"));
+    return !game.isEmpty() &&
+           QProcess::startDetached(game, {QString::fromStdString(folder.string())});
+}
+
+GameStarter& starter() {
+    static GameStarter current = startGameProgram;
+    return current;
+}
+
+} // namespace
+
+void rememberPlayedQuiz(const std::filesystem::path& folder) {
+    const auto list = library::playedListFile();
+    if (!list)
+        return;
+    if (const auto failed = library::rememberPlayed(*list, folder))
+        std::cerr << utf16ToUtf8(*failed) << std::endl;
+}
+
+bool startGame(const std::filesystem::path& given) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(given, error);
+    if (error || !starter()(folder)) {
+        showProblem(u"Не удалось запустить игру на папке «" + displayPath(folder) +
+                    u"»: программа vatro не найдена рядом с этой или не запускается.");
+        return false;
+    }
+    rememberPlayedQuiz(folder);
+    return true;
+}
+
+GameStarter setGameStarter(GameStarter replacement) {
+    GameStarter previous = std::move(starter());
+    starter() = std::move(replacement);
+    return previous;
+}
+
+} // namespace vatro
