@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 CHECKED := build/checked
 
-.PHONY: run test tsan soak fuzz bench deps build package package-check screenshot clean
+.PHONY: run test tsan soak lab-test fuzz bench deps build package package-check screenshot clean
 
 deps:
 	@./tools/install-deps.sh
@@ -47,6 +47,17 @@ soak: deps
 	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
 	@cmake --build $(CHECKED) -j $(JOBS) --target vatro_soak
 	@$(CHECKED)/tests/vatro_soak $(SOAK_EVENTS) $(SOAK_SEED)
+
+# The computer lab on one machine: LAB_COMPUTERS game cores write their class journals at once
+# into one folder of a real Samba share, mounted with the FUSE client smbnetfs, for LAB_SECONDS;
+# the share's server is stopped in the middle and started again. Needs root and a few minutes.
+LAB_COMPUTERS ?= 20
+LAB_SECONDS ?= 180
+lab-test: deps
+	@./tools/install-deps.sh samba smbclient smbnetfs
+	@cmake -S . -B $(CHECKED) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVATRO_SANITIZE=ON >/dev/null
+	@cmake --build $(CHECKED) -j $(JOBS) --target vatro_lab_player
+	@./tools/lab-test.sh $(CHECKED)/tests/vatro_lab_player $(LAB_COMPUTERS) $(LAB_SECONDS)
 
 # The quiz files under a coverage-guided fuzzer (clang's libFuzzer), with the sanitizers on, in
 # two layers: the reader and the writer on their own (fast), then the game and the checker

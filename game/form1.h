@@ -202,14 +202,19 @@ private:
     // Rating (game/rating.cpp).
     void printRatingLines();
 
-    // The class journal (game/journalfeeding.cpp): a new file at start-up and "Сброс";
-    // the mode and level of a game as it starts; the whole file after a verdict, a result,
-    // a registration, a time-out and a reset; what the teacher must know about it.
+    // The class journal (game/journalfeeding.cpp): a new file at start-up, the next round at
+    // "Сброс"; the mode and level of a game as it starts, a grade as it is given; the whole
+    // file after a verdict, a result, a registration and a time-out; what the teacher must
+    // know about it.
     void startJournal();
+    void nextJournalRound();
     void noteGameStart();
+    void noteGradeGiven();
     void updateJournal();
     void showJournalMessage();
     FixedArray<JournalNote, 1, 100> m_journalNotes;
+    JournalRounds m_journalRounds;
+    std::u16string m_journalComputer;
     // The quiz folder's name when last seen: a vanished folder keeps its name in the journal.
     std::u16string m_journalQuizFolder;
     bool m_verdictUnwritten = false;

@@ -13,10 +13,25 @@ std::u16string chosenLevel(const Form1& form) {
     }
     return {};
 }
+
+// The stored time texts carry a leading blank; a spreadsheet wants the bare number.
+std::u16string trimmed(std::u16string_view text) {
+    while (!text.empty() && text.front() == u' ')
+        text.remove_prefix(1);
+    return std::u16string(text);
+}
 } // namespace
 
 void Form1::startJournal() {
-    journal.begin(m_host.journalFolders(), m_host.localDateTime());
+    m_journalComputer = m_host.computerName();
+    journal.begin(m_host.journalFolders(), m_host.localDateTime(), m_journalComputer);
+    m_journalNotes.fill({});
+}
+
+// "Сброс" starts a new count of players: the next round of the same file, in which each
+// row shows only what was earned since.
+void Form1::nextJournalRound() {
+    m_journalRounds.nextRound();
     m_journalNotes.fill({});
 }
 
@@ -28,6 +43,13 @@ void Form1::noteGameStart() {
     note.mode = Grid1.Visible && Grid2.Visible ? u"Обучалка" : Grid2.Visible ? u"Игра1" : u"Игра2";
     note.level = chosenLevel(*this);
     note.questionsPosed = 0;
+}
+
+// Called as "Результат" stores a grade. Right after "Сброс" it may store the grade of the
+// last share worked out, before any question of the round: that one was not earned in it.
+void Form1::noteGradeGiven() {
+    if (m_journalNotes.contains(PlayerNo) && QuestionNo >= 1)
+        m_journalNotes(PlayerNo).graded = true;
 }
 
 void Form1::updateJournal() {
@@ -47,10 +69,12 @@ void Form1::updateJournal() {
         m_journalQuizFolder = displayPath(*folder);
     for (int p = 1; p <= PlayerNo; ++p) {
         const JournalNote& note = m_journalNotes(p);
-        rows.push_back({p, PlayerName(p), Points(p), Mistakes(p), MinutesUsed(p), SecondsUsed(p),
-                        Grade(p), note.level, note.mode, note.questionsPosed, m_journalQuizFolder});
+        rows.push_back({m_journalComputer, m_journalRounds.round(), p, PlayerName(p), Points(p),
+                        Mistakes(p), trimmed(MinutesUsed(p)), trimmed(SecondsUsed(p)),
+                        note.graded ? Grade(p) : 0, note.level, note.mode, note.questionsPosed,
+                        m_journalQuizFolder});
     }
-    journal.write(journalTable(rows));
+    journal.write(m_journalRounds.table(std::move(rows)));
     showJournalMessage();
 }
 

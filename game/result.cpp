@@ -22,6 +22,7 @@ void Form1::Command5_Click() {
     if (GradeWindow* window = grade ? windows[grade - 2] : nullptr) {
         if (registered)
             Grade(PlayerNo) = grade;
+        noteGradeGiven();
         window->Show();
     }
 

@@ -59,6 +59,13 @@ void Form1::Form_Load() {
     restartLevelClock();
     TimeLimit = u"0:00:00";
     startJournal();
+
+    // What vatro.conf gets wrong is told once; the game plays on with the rest of it.
+    std::u16string problems;
+    for (const std::u16string& problem : m_host.settingsProblems())
+        problems += (problems.empty() ? u"" : u"\n") + problem;
+    if (!problems.empty())
+        m_host.showError(problems);
 }
 
 void Form1::Command7_Click() {
@@ -107,9 +114,7 @@ void Form1::Command7_Click() {
     LoadAnswers();
 
     PlayerNo = 1;
-    // A new count of players is a new journal file; the old one stays as it was.
-    startJournal();
-    updateJournal();
+    nextJournalRound();
 }
 
 void Form1::Command6_Click() {
@@ -145,7 +150,7 @@ void Form1::Command6_Click() {
 
     PlayerNo = PlayerNo + 1;
     // Clock ticks go on while the box waits, so a time-out may happen here.
-    PlayerName(PlayerNo) = m_host.inputBox(u"Ваша фимилия? (Команда?)");
+    PlayerName(PlayerNo) = m_host.inputBox(u"Ваша фамилия? (Команда?)");
 
     ClearAnswer();
 
@@ -159,7 +164,8 @@ void Form1::Command6_Click() {
     LoadLetters();
     LoadAnswers();
 
-    surface.Print({u"Нажмте -Сброс-, затем выберите Уровень и -Игру-"});
+    // "Сброс" would give the new player's games to player 1 and wipe the others' points.
+    surface.Print({u"Выберите Уровень и -Игру-"});
 
     Command6.Enabled = false;
     Command8.Enabled = true;

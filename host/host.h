@@ -43,12 +43,18 @@ public:
     // or deleted and put back as a new folder) or can no longer be named. Never throws.
     virtual std::optional<std::filesystem::path> quizFolder() = 0;
 
+    // What the settings files (vatro.conf) got wrong, one message each; the game tells
+    // them once, at start-up, and plays on with the rest.
+    virtual std::vector<std::u16string> settingsProblems() { return {}; }
+
     // ---- The class journal ----
     // The folders the class journal may be kept in, the preferred one first; none (the
     // default): the run keeps no journal.
     virtual std::vector<std::filesystem::path> journalFolders() { return {}; }
     // The local date and time now, which names a journal file.
     virtual LocalDateTime localDateTime() { return {}; }
+    // This computer's name in the journal: in every row and in the file's name.
+    virtual std::u16string computerName() { return u"компьютер"; }
 
     // Opens the teacher's quiz editor on the folder, beside the game, without waiting for
     // it; the game goes on as it was.

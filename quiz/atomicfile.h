@@ -2,11 +2,16 @@
 // Writes a whole file so that a crash or a power loss leaves either the old file or the new
 // one on disk, never a torn one: a temporary file in the same folder, flushed to disk, then
 // renamed over the old name. A write never goes through a symlink, a FIFO or a device.
+//
+// The temporary file has no name while it is written (O_TMPFILE) where the file system allows
+// it, so a writer killed half-way leaves nothing behind; elsewhere (a network share, say) it
+// is named as temporaryfiles.h says, and what killed writers left is removed later.
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace vatro {
 
@@ -21,6 +26,10 @@ struct FileWriteError {
     };
     Kind kind = Kind::Failed;
     int systemError = 0; // errno, 0 when the check was our own
+    // A new file's name may be held by an empty file of the writer's own, which the write
+    // could not fill or remove (a network share gone in the middle): a later writer that finds
+    // an empty file there may take the name.
+    bool mayHoldName = false;
 };
 
 enum class WriteMode {
@@ -34,6 +43,9 @@ enum class WriteMode {
 class AtomicFile {
 public:
     explicit AtomicFile(std::filesystem::path file);
+    // A file named within a folder already open (a descriptor from open(), which the
+    // AtomicFile copies): every step is taken within that folder, whatever its path is now.
+    AtomicFile(int folder, std::string name);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -43,16 +55,29 @@ public:
 
 private:
     void discard();
+    std::optional<FileWriteError> openFolder();
+    std::optional<FileWriteError> createTemporary(bool anonymous, mode_t mode);
+    // Gives the written contents a name in the folder; false with errno set otherwise.
+    bool linkAs(const std::string& name);
+    std::optional<FileWriteError> createExclusively(const std::string& name);
 
-    std::filesystem::path m_file;
-    std::string m_tempName; // in the target's folder; empty when none exists
-    int m_folder = -1;      // the open folder, so that a rename cannot land elsewhere
+    std::filesystem::path m_file; // the target by its path; empty when given by its folder
+    std::string m_name;           // the target's name within the folder
+    int m_folder = -1;            // the open folder, so that a rename cannot land elsewhere
+    int m_folderError = 0;        // why the folder given could not be kept open
+    int m_fd = -1;                // the nameless temporary file, open until the commit
+    std::string m_tempName;       // the named temporary file; empty when none exists
 };
 
 // The whole write: temporary file, flush, rename (or exclusive link for CreateNew).
 std::optional<FileWriteError> writeFileAtomically(const std::filesystem::path& file,
                                                   std::string_view bytes,
                                                   WriteMode mode = WriteMode::Replace);
+
+// The same within a folder already open (a descriptor from open()).
+std::optional<FileWriteError> writeFileAtomicallyAt(int folder, const std::string& name,
+                                                    std::string_view bytes,
+                                                    WriteMode mode = WriteMode::Replace);
 
 // One Russian sentence naming the file and what went wrong, such as
 // "Не удалось записать файл «…»: на диске нет места."

@@ -14,11 +14,16 @@ JournalWriter::~JournalWriter() {
         m_thread.join();
 }
 
-void JournalWriter::begin(std::vector<std::filesystem::path> folders,
-                          const LocalDateTime& started) {
-    flush();
-    const std::lock_guard lock(m_mutex);
-    m_journal.begin(std::move(folders), started);
+void JournalWriter::waitUntilWritten(std::unique_lock<std::mutex>& lock) {
+    m_changed.wait(lock, [this] { return !m_pending && !m_busy; });
+}
+
+// Each waits and changes under one lock, so that no write slips in between.
+void JournalWriter::begin(std::vector<std::filesystem::path> folders, const LocalDateTime& started,
+                          std::u16string computer) {
+    std::unique_lock lock(m_mutex);
+    waitUntilWritten(lock);
+    m_journal.begin(std::move(folders), started, std::move(computer));
 }
 
 void JournalWriter::write(std::string bytes) {
@@ -33,7 +38,7 @@ void JournalWriter::write(std::string bytes) {
 
 void JournalWriter::flush() {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return !m_pending && !m_busy; });
+    waitUntilWritten(lock);
 }
 
 std::optional<std::u16string> JournalWriter::takeMessage() {
@@ -43,14 +48,14 @@ std::optional<std::u16string> JournalWriter::takeMessage() {
 }
 
 std::filesystem::path JournalWriter::file() {
-    flush();
-    const std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
+    waitUntilWritten(lock);
     return m_journal.file();
 }
 
 void JournalWriter::setStore(ClassJournal::Store store) {
-    flush();
-    const std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
+    waitUntilWritten(lock);
     m_journal.setStore(std::move(store));
 }
 

@@ -20,7 +20,8 @@ public:
     JournalWriter& operator=(const JournalWriter&) = delete;
 
     // A new file from the next write on; what is waiting goes to the old file first.
-    void begin(std::vector<std::filesystem::path> folders, const LocalDateTime& started);
+    void begin(std::vector<std::filesystem::path> folders, const LocalDateTime& started,
+               std::u16string computer);
     // Hands over the whole file; of tables handed over faster than the disk takes them,
     // only the newest is written.
     void write(std::string bytes);
@@ -37,6 +38,8 @@ public:
 
 private:
     void run();
+    // Waits, with the lock held, until everything handed over is on disk or has failed.
+    void waitUntilWritten(std::unique_lock<std::mutex>& lock);
 
     ClassJournal m_journal; // used by the writing thread while it writes
     std::mutex m_mutex;

@@ -74,6 +74,12 @@ struct LineReader {
             values.journalFolder = *folder;
             return std::nullopt;
         }
+        if (key == u"ComputerName") {
+            if (value.empty())
+                return u"имя компьютера пусто";
+            values.computerName = value;
+            return std::nullopt;
+        }
         if (key == u"QuizLibrary") {
             if (!libraryStarted)
                 values.quizLibrary.clear();
@@ -101,7 +107,7 @@ struct LineReader {
             return std::nullopt;
         }
         return u"неизвестный ключ «" + std::u16string(key) +
-               u"» (знакомые ключи: JournalFolder, QuizLibrary, Scale)";
+               u"» (знакомые ключи: JournalFolder, ComputerName, QuizLibrary, Scale)";
     }
 
     static std::u16string notAFolder(std::u16string_view value) {

@@ -21,6 +21,9 @@ struct Settings {
     // the school's quizzes). A file's first QuizLibrary line replaces what earlier files
     // listed, further lines add to it; one line may list several folders separated by ";".
     std::vector<std::filesystem::path> quizLibrary;
+    // ComputerName=: this computer's name in the class journal, for a lab whose host names
+    // are all alike; the host name when not set.
+    std::u16string computerName;
     // Scale=: how many times larger the game draws its windows, letters and pictures, for
     // a pupil who sees poorly; 1.0 to 3.0, with a decimal point or comma.
     std::optional<double> scale;

@@ -1,13 +1,13 @@
 #include "qthost.h"
 
 #include "eventguard.h"
+#include "results/journalplaces.h"
+#include "settings/settings.h"
 #include "view/editor/openeditor.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QInputDialog>
-#include <QStandardPaths>
 
 #include <cstring>
 #include <ctime>
@@ -81,15 +81,16 @@ std::optional<std::filesystem::path> QtHost::quizFolder() {
     return folder;
 }
 
+std::vector<std::u16string> QtHost::settingsProblems() {
+    return machineSettings().problems;
+}
+
 std::vector<std::filesystem::path> QtHost::journalFolders() {
-    const auto path = [](const QString& folder) {
-        return std::filesystem::path(folder.toStdU16String());
-    };
-    std::vector<std::filesystem::path> folders{path(QDir::homePath()) / u"Ватро" / u"Журнал"};
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!data.isEmpty())
-        folders.push_back(path(data) / u"vatro" / u"Журнал");
-    return folders;
+    return vatro::journalFolders(machineSettings().values);
+}
+
+std::u16string QtHost::computerName() {
+    return vatro::computerName(machineSettings().values);
 }
 
 LocalDateTime QtHost::localDateTime() {

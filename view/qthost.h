@@ -20,8 +20,12 @@ public:
     void showError(const std::u16string& message) override;
     void endProgram() override;
     std::optional<std::filesystem::path> quizFolder() override;
-    // ~/Ватро/Журнал, then Журнал in the game's folder of the XDG data home.
+    // Read once from vatro.conf (settings/settings.h).
+    std::vector<std::u16string> settingsProblems() override;
+    // JournalFolder= of vatro.conf or ~/Ватро/Журнал, then the local fallback
+    // (results/journalplaces.h).
     std::vector<std::filesystem::path> journalFolders() override;
+    std::u16string computerName() override;
     LocalDateTime localDateTime() override;
     // The editor's own window, beside the game's.
     void openEditor(const std::filesystem::path& folder) override;

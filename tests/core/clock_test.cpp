@@ -84,7 +84,7 @@ TEST_F(Clock, TimeOutWhileTheNameBoxIsOpen) {
     };
     registerPlayer(u"Петров");
     EXPECT_EQ(f.PlayerName(2), u"Петров");
-    EXPECT_EQ(screen(), "Нажмте -Сброс-, затем выберите Уровень и -Игру-");
+    EXPECT_EQ(screen(), "Выберите Уровень и -Игру-");
     EXPECT_FALSE(f.Command2.Enabled || f.Command7.Enabled);
     EXPECT_TRUE(f.Command8.Enabled && f.Command9.Enabled);
     EXPECT_FALSE(anyLevel());

@@ -39,7 +39,7 @@ TEST_F(Modes, EachModeButtonLeavesItsControlStatesAndGamesNeedALevel) {
     f.Command9.click();
     f.Command8.click();
     EXPECT_EQ(differences(before, GameSnapshot::of(f)), "");
-    EXPECT_EQ(screen(), "Нажмте -Сброс-, затем выберите Уровень и -Игру-\n"
+    EXPECT_EQ(screen(), "Выберите Уровень и -Игру-\n"
                         "Выберите уровень!\nВыберите уровень!");
     EXPECT_EQ(host.seed, 0);
 

@@ -4,12 +4,12 @@
 #include "quiz/textcodec.h"
 #include "settings/settings.h"
 #include "settings/userfolders.h"
+#include "support/environmentvariable.h"
 #include "support/quizfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <optional>
 #include <sys/stat.h>
 
@@ -17,21 +17,6 @@ namespace vatro::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable for one test and puts the old value back.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~EnvironmentVariable() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 // The machine's file sets the lab's folders; the user's file, read last, changes one of
 // them; a line that is wrong is named with its file and number and skipped.
@@ -56,7 +41,7 @@ TEST(Settings, UserFileWinsAndEachBadLineIsNamedAndSkipped) {
             "Строка пропущена.",
         "Файл настроек «" + user +
             "», строка 3: неизвестный ключ «Journal» (знакомые ключи: "
-            "JournalFolder, QuizLibrary, Scale). Строка пропущена.",
+            "JournalFolder, ComputerName, QuizLibrary, Scale). Строка пропущена.",
         "Файл настроек «" + user +
             "», строка 4: «относительная» — не папка: укажите полный "
             "путь, начиная с «/» или «~/». Строка пропущена.",

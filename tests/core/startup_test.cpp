@@ -9,7 +9,7 @@ const std::string StartButtons =
 const std::string GameButtons = "Command1 Command10 Command2 Command3 Command4 Command5 Command6 "
                                 "Command7 Command8 Command9 Option1 Option2 Option3 Text2 | "
                                 "disabled: Command6";
-const std::string NewPlayerHint = "Нажмте -Сброс-, затем выберите Уровень и -Игру-";
+const std::string NewPlayerHint = "Выберите Уровень и -Игру-";
 
 class StartUp : public GameTest {
 protected:
@@ -76,7 +76,7 @@ TEST_F(StartUp, NewPlayerAndResetKeepLevelNamesAndGrades) {
     f.Percent = 50;
     f.StartTimer = 77;
     registerPlayer(u"Иванов");
-    EXPECT_EQ(host.prompts, (std::vector<std::u16string>{u"Ваша фимилия? (Команда?)"}));
+    EXPECT_EQ(host.prompts, (std::vector<std::u16string>{u"Ваша фамилия? (Команда?)"}));
     EXPECT_EQ(f.PlayerName(f.PlayerNo), u"Иванов");
     EXPECT_EQ(controlStates(f), GameButtons);
     EXPECT_TRUE(f.Option3.Value());

@@ -24,7 +24,9 @@ public:
     std::optional<std::filesystem::path> quizFolder() override {
         return folderGone ? std::nullopt : std::optional(folder);
     }
+    std::vector<std::u16string> settingsProblems() override { return settings; }
     std::vector<std::filesystem::path> journalFolders() override { return journal; }
+    std::u16string computerName() override { return computer; }
     // The date below, at the time of day of the hand-set clock.
     LocalDateTime localDateTime() override;
     void openEditor(const std::filesystem::path& f) override {
@@ -48,7 +50,9 @@ public:
     std::function<void()> whileNameBoxOpen; // runs while the box waits (ticks, clock)
     std::vector<std::u16string> errors;
     int endRequests = 0;
+    std::vector<std::u16string> settings;       // what the settings files got wrong
     std::vector<std::filesystem::path> journal; // none: the game keeps no journal
+    std::u16string computer = u"pc07";
     LocalDateTime date{2026, 12, 8};
     int editorOpenings = 0;
     std::filesystem::path editorFolder;                                // of the last opening

@@ -7,10 +7,13 @@
 namespace vatro::testing {
 
 std::vector<std::vector<std::string>> spreadsheetCells(std::string_view bytes) {
-    std::vector<std::vector<std::string>> rows;
     if (!bytes.starts_with("\xEF\xBB\xBF"))
-        return rows;
-    bytes.remove_prefix(3);
+        return {};
+    return csvCells(bytes.substr(3), ';');
+}
+
+std::vector<std::vector<std::string>> csvCells(std::string_view bytes, char separator) {
+    std::vector<std::vector<std::string>> rows;
     std::vector<std::string> row;
     std::string cell;
     bool quoted = false;
@@ -21,15 +24,15 @@ std::vector<std::vector<std::string>> spreadsheetCells(std::string_view bytes) {
             ++at;
         } else if (c == '"' && (quoted || cell.empty())) {
             quoted = !quoted;
-        } else if (!quoted && c == ';') {
+        } else if (!quoted && c == separator) {
             row.push_back(std::move(cell));
             cell.clear();
-        } else if (!quoted && c == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') {
+        } else if (!quoted && (c == '\n' || bytes.substr(at).starts_with("\r\n"))) {
             row.push_back(std::move(cell));
             cell.clear();
             rows.push_back(std::move(row));
             row.clear();
-            ++at;
+            at += c == '\r' ? 1 : 0;
         } else {
             cell += c;
         }

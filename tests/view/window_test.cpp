@@ -251,7 +251,7 @@ TEST_F(Windows, TheRealNameBoxSpeaksRussianWhileTheClockTicksAndChanceStaysBelow
         box->accept();
     });
     QtHost real;
-    EXPECT_EQ(real.inputBox(u"Ваша фимилия? (Команда?)"), u"Петров");
+    EXPECT_EQ(real.inputBox(u"Ваша фамилия? (Команда?)"), u"Петров");
     EXPECT_TRUE(seen.startsWith(QStringLiteral("Ватро|")) &&
                 seen.contains(QStringLiteral("Отмена")))
         << seen.toStdString();
