@@ -15,7 +15,8 @@ namespace {
 std::vector<JournalRow> fullClass() {
     std::vector<JournalRow> rows;
     for (int p = 1; p <= 100; ++p)
-        rows.push_back({p, u"Команда «Гроза» №" + std::u16string(1, u'0' + p % 10), p % 50, p % 7,
+        rows.push_back({u"КАБИНЕТ-12-ПК07", 1, p,
+                        u"Команда «Гроза» №" + std::u16string(1, u'0' + p % 10), p % 50, p % 7,
                         u" 4", u" 37", 2 + p % 4, u"User1", u"Игра2", 49, u"/home/учитель/Ватро"});
     return rows;
 }
@@ -23,7 +24,7 @@ std::vector<JournalRow> fullClass() {
 void journalHandOver(benchmark::State& state) {
     testing::QuizFolder folder;
     JournalWriter journal;
-    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0});
+    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0}, u"КАБИНЕТ-12-ПК07");
     const std::vector<JournalRow> rows = fullClass();
     for (auto _ : state)
         journal.write(journalTable(rows));
@@ -36,7 +37,7 @@ BENCHMARK(journalHandOver)->Name("journal/handover")->UseRealTime();
 void journalRewrite(benchmark::State& state) {
     testing::QuizFolder folder;
     ClassJournal journal;
-    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0});
+    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0}, u"КАБИНЕТ-12-ПК07");
     const std::vector<JournalRow> rows = fullClass();
     for (auto _ : state) {
         if (journal.write(journalTable(rows))) {
