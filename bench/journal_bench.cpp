@@ -15,16 +15,16 @@ namespace {
 std::vector<JournalRow> fullClass() {
     std::vector<JournalRow> rows;
     for (int p = 1; p <= 100; ++p)
-        rows.push_back({u"КАБИНЕТ-12-ПК07", 1, p,
-                        u"Команда «Гроза» №" + std::u16string(1, u'0' + p % 10), p % 50, p % 7,
-                        u" 4", u" 37", 2 + p % 4, u"User1", u"Игра2", 49, u"/home/учитель/Ватро"});
+        rows.push_back({u"pc07", 1, p, u"Команда «Гроза» №" + std::u16string(1, u'0' + p % 10),
+                        p % 50, p % 7, u"4", u"37", 2 + p % 4, u"User1", u"Игра2", 49,
+                        u"/home/учитель/Ватро"});
     return rows;
 }
 
 void journalHandOver(benchmark::State& state) {
     testing::QuizFolder folder;
     JournalWriter journal;
-    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0}, u"КАБИНЕТ-12-ПК07");
+    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0}, u"pc07");
     const std::vector<JournalRow> rows = fullClass();
     for (auto _ : state)
         journal.write(journalTable(rows));
@@ -37,7 +37,7 @@ BENCHMARK(journalHandOver)->Name("journal/handover")->UseRealTime();
 void journalRewrite(benchmark::State& state) {
     testing::QuizFolder folder;
     ClassJournal journal;
-    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0}, u"КАБИНЕТ-12-ПК07");
+    journal.begin({folder.path()}, {2026, 12, 8, 10, 15, 0}, u"pc07");
     const std::vector<JournalRow> rows = fullClass();
     for (auto _ : state) {
         if (journal.write(journalTable(rows))) {

@@ -2,6 +2,7 @@
 // Words, numbers and characters as the quiz checker tells of them.
 
 #include "quiz/fieldreader.h"
+#include "quiz/numbertext.h"
 
 #include <array>
 #include <cstddef>
@@ -16,9 +17,7 @@ namespace vatro::quizcheck {
 // ---- Words and numbers ----
 
 std::u16string num(std::size_t n);
-// "1 ответ", "3 ответа", "11 ответов".
-std::u16string counted(std::size_t n, std::u16string_view one, std::u16string_view few,
-                       std::u16string_view many);
+using vatro::counted;
 std::u16string range(std::size_t first, std::size_t last);
 std::u16string inQuotes(std::u16string_view text);
 // Long texts are shown by their beginning; the record number says where the rest is.

@@ -45,6 +45,7 @@ check_tree() {
             grep -q "^Exec=vatro-launch $action\$" "$entry" ||
                 fail "$kind: ${entry##*/}: no action vatro-launch $action"
         done
+        grep -q '^Exec=vatro-journal$' "$entry" || fail "$kind: ${entry##*/}: no action for the class journal"
     done
     appstreamcli validate --no-net --pedantic "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
         fail "$kind: appstreamcli validate"
@@ -83,7 +84,8 @@ check_tree "$work/deb" deb
 check_tree "$work/rpm" rpm
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-translations-l10n fonts-liberation2 fonts-urw-base35 libqt6widgets6; do
+for needed in qt6-translations-l10n fonts-liberation2 fonts-urw-base35 libqt6widgets6 \
+    libqt6printsupport6; do
     [[ ",$depends," == *", $needed"[,\ ]* || "$depends" == "$needed"[,\ ]* ]] ||
         fail "Depends lacks $needed"
 done

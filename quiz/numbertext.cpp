@@ -29,6 +29,20 @@ std::u16string numberText(long long value) {
     return text;
 }
 
+std::u16string counted(std::size_t n, std::u16string_view one, std::u16string_view few,
+                       std::u16string_view many) {
+    const std::size_t tens = n % 100;
+    const std::size_t units = n % 10;
+    std::u16string_view word = many;
+    if (tens < 11 || tens > 14) {
+        if (units == 1)
+            word = one;
+        else if (units >= 2 && units <= 4)
+            word = few;
+    }
+    return decimal(static_cast<long long>(n)) + u" " + std::u16string(word);
+}
+
 std::u16string printedNumber(long long value) {
     return numberText(value) + u" ";
 }

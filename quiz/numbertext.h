@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vatro {
 
@@ -12,5 +14,9 @@ std::u16string printedNumber(long long value);
 
 // Plain decimal digits, with a minus sign when negative.
 std::u16string decimal(long long value);
+
+// The number and the Russian word in the form it takes: "1 ответ", "3 ответа", "11 ответов".
+std::u16string counted(std::size_t n, std::u16string_view one, std::u16string_view few,
+                       std::u16string_view many);
 
 } // namespace vatro

@@ -3,6 +3,7 @@
 # and only those that are missing. Extra package names may be passed as arguments.
 set -euo pipefail
 
+# qt6-base-dev holds Qt Widgets and Qt Print Support (the class table's printing) alike.
 packages=(
     g++ cmake ninja-build pkg-config scdoc
     qt6-base-dev qt6-svg-dev libgl-dev

@@ -60,6 +60,15 @@ bool startGame(const std::filesystem::path& given) {
     return true;
 }
 
+bool startClassJournal() {
+    const QString journal = programBeside(QStringLiteral("vatro-journal"));
+    if (!journal.isEmpty() && QProcess::startDetached(journal, {}))
+        return true;
+    showProblem(u"Не удалось открыть журнал класса: программа vatro-journal не найдена рядом с "
+                u"этой или не запускается.");
+    return false;
+}
+
 GameStarter setGameStarter(GameStarter replacement) {
     GameStarter previous = std::move(starter());
     starter() = std::move(replacement);

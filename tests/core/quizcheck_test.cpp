@@ -5,12 +5,11 @@
 #include "quiz/textcodec.h"
 #include "support/gamefixture.h"
 #include "support/hostilequiz.h"
+#include "support/runcommand.h"
 
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iconv.h>
-#include <sys/wait.h>
 
 namespace vatro::testing {
 namespace {
@@ -254,21 +253,6 @@ TEST(QuizCheck, ShortRepeatedAnswersInWindows1251AreNotTakenForAnotherEncoding) 
     const QuizCheck result = checkQuizFolder(quiz.path());
     for (const Finding& finding : result.findings)
         EXPECT_NE(finding.kind, Kind::WrongEncoding) << utf8(finding.what);
-}
-
-// Runs a shell command; its exit status, and its output in output.
-int runCommand(const std::string& command, std::string& output) {
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    output.clear();
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
 }
 
 // "--fill-board": the board built from the answers, the old one kept, the folder checked.

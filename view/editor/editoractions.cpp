@@ -4,6 +4,7 @@
 
 #include "boardmodel.h"
 #include "pairsmodel.h"
+#include "view/startgame.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -42,6 +43,10 @@ void EditorWindow::buildActions() {
     file->addSeparator();
     connect(menuAction(file, QStringLiteral("Играть"), {QKeySequence(Qt::Key_F5)}),
             &QAction::triggered, this, [this] { play(); });
+    file->addSeparator();
+    // Every machine's results of a lesson, from the journal folders of this computer.
+    connect(menuAction(file, QStringLiteral("Журнал класса…"), {}), &QAction::triggered, this,
+            [] { startClassJournal(); });
     file->addSeparator();
     connect(menuAction(file, QStringLiteral("Закрыть"), {QKeySequence::Close}), &QAction::triggered,
             this, &QWidget::close);
