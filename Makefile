@@ -81,10 +81,13 @@ fuzz:
 	    $(FUZZ)/tests/fuzz/vatro_quizfiles_fuzz $(FUZZ)/corpus $(FUZZ)/seeds \
 	    -dict=tests/fuzz/quizfiles.dict -max_len=65536 -timeout=10
 
-# Start-up, memory and idle cost against a bare Qt window, and the game's own costs,
-# in one table. Measurements, not tests: a slow machine fails nothing.
+# Start-up (warm, and cold when run as root), memory and idle cost of the game and the editor
+# against a bare Qt window, and the game's own costs, in one table. The first frame under
+# Xvfb is seen from the X server (XDamage). Measurements, not tests: a slow machine fails
+# nothing.
 BENCH := build/bench
 bench: deps
+	@./tools/install-deps.sh libx11-dev libxdamage-dev
 	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	    -DVATRO_BENCH=ON >/dev/null
 	@cmake --build $(BENCH) -j $(JOBS) --target vatro_bench

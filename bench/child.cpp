@@ -1,5 +1,6 @@
 #include "child.h"
 
+#include "framewatch.h"
 #include "report.h"
 
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 extern char** environ;
@@ -64,7 +66,7 @@ Environment inheritedEnvironment() {
 }
 
 Child run(const fs::path& program, const std::vector<std::string>& args, const Environment& env,
-          const fs::path& folder, int timeoutMs) {
+          const fs::path& folder, int timeoutMs, FrameWatch* watch) {
     std::vector<std::string> argStore{program.string()};
     argStore.insert(argStore.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -88,6 +90,8 @@ Child run(const fs::path& program, const std::vector<std::string>& args, const E
         child.failure = "no pipe";
         return child;
     }
+    if (watch)
+        watch->forgetEarlier();
     child.startNs = monotonicNow();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -100,6 +104,11 @@ Child run(const fs::path& program, const std::vector<std::string>& args, const E
     }
     close(out[1]);
     bool timedOut = false;
+    std::optional<long long> frame;
+    if (watch) {
+        frame = watch->firstFrame(pid, child.startNs + timeoutMs * 1'000'000LL);
+        kill(pid, SIGKILL);
+    }
     const std::string text = readAll(out[0], timeoutMs, timedOut);
     close(out[0]);
     if (timedOut)
@@ -113,13 +122,19 @@ Child run(const fs::path& program, const std::vector<std::string>& args, const E
     };
     child.cpuNs = ns(usage.ru_utime) + ns(usage.ru_stime);
 
+    child.output = text;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         const auto equals = line.find('=');
         if (equals != std::string::npos)
             child.values[line.substr(0, equals)] = std::atoll(line.c_str() + equals + 1);
     }
-    child.ok = !timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (frame)
+        child.values["first_frame_ns"] = *frame;
+    // A watched program is ended by the watch, unless it ended first on its own.
+    child.ok = frame ? (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
+                           (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                     : !timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!child.ok) {
         std::string said(4096, '\0');
         lseek(errors, 0, SEEK_SET);

@@ -9,8 +9,11 @@
 
 namespace vatro::bench {
 
+class FrameWatch;
+
 struct Child {
-    std::map<std::string, long long> values; // the name=value lines it printed
+    std::string output;                      // all it printed
+    std::map<std::string, long long> values; // the name=value lines among it
     long long startNs = 0;                   // just before it was started
     long maxRssKb = 0;
     long long cpuNs = 0; // its processor time, start to end
@@ -23,8 +26,11 @@ using Environment = std::map<std::string, std::string>;
 Environment inheritedEnvironment();
 
 // Runs a program in a folder with the environment, its output read as name=value lines.
+// With a frame watch, the program is ended as soon as its first frame is on the screen,
+// and that moment is its value "first_frame_ns".
 Child run(const std::filesystem::path& program, const std::vector<std::string>& args,
-          const Environment& env, const std::filesystem::path& folder, int timeoutMs);
+          const Environment& env, const std::filesystem::path& folder, int timeoutMs,
+          FrameWatch* watch = nullptr);
 
 // An X server of this run's own, without a screen; stopped again when this goes.
 class Xvfb {

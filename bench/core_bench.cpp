@@ -5,6 +5,7 @@
 #include "editor/quizdocument.h"
 #include "fullquiz.h"
 #include "game/form1.h"
+#include "median_reporter.h"
 #include "support/fakehost.h"
 #include "ui/controls/keycodes.h"
 #include "view/qthost.h"
@@ -17,6 +18,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace vatro::bench {
 namespace {
@@ -277,13 +279,19 @@ BENCHMARK(editorFindings)->Name("editor/findings")->Unit(benchmark::kMillisecond
 } // namespace
 } // namespace vatro::bench
 
+// With --medians, the figures go out as MedianReporter writes them, for the driver.
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    const bool medians = argc >= 2 && std::string_view(argv[1]) == "--medians";
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
-    benchmark::RunSpecifiedBenchmarks();
+    vatro::bench::MedianReporter reporter;
+    if (medians)
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+    else
+        benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -2,6 +2,7 @@
 // one table of figures, each against its reference where it has one, all from this run.
 #include "child.h"
 #include "core_figures.h"
+#include "framewatch.h"
 #include "measure.h"
 #include "report.h"
 #include "settings.h"
@@ -46,22 +47,37 @@ int main(int argc, char* argv[]) {
     figures.loadBefore = loadAverage();
     const long long began = monotonicNow();
 
-    std::fprintf(stderr, "bench: start-up, offscreen (%d runs each)\n", settings.runs);
-    figures.offscreen = measureStartUps(settings, platformEnvironment(settings, "offscreen", {}));
+    figures.cold = canDropPageCache();
+    const auto startUps = [&](const char* where, const Environment& env, FrameWatch* watch,
+                              StartUps& warm, StartUps& cold) {
+        std::fprintf(stderr, "bench: start-up, %s, warm (%d runs each)\n", where, settings.runs);
+        warm = measureStartUps(settings, env, watch, false);
+        if (!figures.cold)
+            return;
+        std::fprintf(stderr, "bench: start-up, %s, cold (%d runs each)\n", where, settings.runs);
+        cold = measureStartUps(settings, env, watch, true);
+    };
+    const Environment offscreen = platformEnvironment(settings, "offscreen", {});
+    startUps("offscreen", offscreen, nullptr, figures.offscreen, figures.offscreenCold);
     const Xvfb server;
     figures.idleUnderXvfb = server.running();
     if (server.running()) {
         const Environment env = platformEnvironment(settings, "xcb", server.display());
-        std::fprintf(stderr, "bench: start-up, Xvfb %s (%d runs each)\n", server.display().c_str(),
-                     settings.runs);
-        figures.xvfb = measureStartUps(settings, env);
+        FrameWatch watch(server.display());
+        if (watch.connected()) {
+            startUps(("Xvfb " + server.display()).c_str(), env, &watch, figures.xvfb,
+                     figures.xvfbCold);
+        } else {
+            figures.xvfb.failure = "no XDamage on Xvfb " + server.display();
+            figures.xvfbCold.failure = figures.xvfb.failure;
+        }
         std::fprintf(stderr, "bench: idle, %d s under Xvfb\n", settings.idleSeconds);
         figures.idle = measureIdle(settings, env, &server);
     } else {
         figures.xvfb.failure = "Xvfb did not start";
+        figures.xvfbCold.failure = figures.xvfb.failure;
         std::fprintf(stderr, "bench: idle, %d s offscreen (no Xvfb)\n", settings.idleSeconds);
-        figures.idle =
-            measureIdle(settings, platformEnvironment(settings, "offscreen", {}), nullptr);
+        figures.idle = measureIdle(settings, offscreen, nullptr);
     }
     std::fprintf(stderr, "bench: Google Benchmark, %d repetitions\n", settings.repetitions);
     figures.micro = runCoreBenchmarks(settings, figures.microFailure);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The start-up, memory and idle figures of the game against the bare window.
+// The start-up, memory and idle figures of the game and the editor against the bare window.
 #include "child.h"
 #include "settings.h"
 
@@ -10,12 +10,23 @@
 
 namespace vatro::bench {
 
+class FrameWatch;
+
 double median(std::vector<double> values);
 
+// The starts of one program: each start's figures, in the order taken.
+struct Series {
+    std::vector<double> ms, kb, cpuMs;
+};
+
 struct StartUps {
-    std::vector<double> gameMs, bareMs, gameKb, bareKb, gameCpuMs, bareCpuMs;
+    Series game, editor, bare;
     std::string failure;
 };
+
+// A cold start finds nothing of the programs in memory, as after the machine was switched
+// on; emptying the system's file cache needs the administrator.
+bool canDropPageCache();
 
 struct Idle {
     double cpuPercent = 0;
@@ -28,7 +39,11 @@ struct Idle {
 Environment platformEnvironment(const Settings& settings, const std::string& platform,
                                 const std::string& display);
 
-StartUps measureStartUps(const Settings& settings, const Environment& env);
+// The three programs started in turns, settings.runs times each. With a frame watch, each
+// program is the one players and teachers start, its first frame seen by the X server;
+// without, each reports its own first frame.
+StartUps measureStartUps(const Settings& settings, const Environment& env, FrameWatch* watch,
+                         bool cold);
 
 Idle measureIdle(const Settings& settings, const Environment& env, const Xvfb* server);
 

@@ -13,8 +13,9 @@ namespace vatro::bench {
 
 // All that one run measured.
 struct Figures {
-    StartUps offscreen;
-    StartUps xvfb;
+    StartUps offscreen, offscreenCold;
+    StartUps xvfb, xvfbCold;
+    bool cold = false; // the file cache could be emptied for cold starts
     Idle idle;
     bool idleUnderXvfb = false;
     std::map<std::string, Micro> micro;

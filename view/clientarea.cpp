@@ -23,16 +23,13 @@ namespace vatro {
 ClientArea::ClientArea(Window& model, AfterEvent afterEvent, QWidget* parent)
     : QWidget(parent), m_model(model), m_afterEvent(std::move(afterEvent)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Drawn meanwhile, as the rest of the window is built.
-    m_pending = PendingPicture(model.Picture, devicePixelRatioF());
 }
 
-const QImage& ClientArea::picture() {
+const Picture& ClientArea::picture() {
     const qreal ratio = devicePixelRatioF();
-    if (m_pictureName != m_model.Picture || m_picture.devicePixelRatio() != ratio) {
+    if (m_pictureName != m_model.Picture || m_picture.part.devicePixelRatio() != ratio) {
         m_pictureName = m_model.Picture;
-        m_picture = m_pending.take(m_pictureName, ratio);
-        m_pending = PendingPicture();
+        m_picture = vatro::picture(m_pictureName, ratio);
     }
     return m_picture;
 }
@@ -40,8 +37,7 @@ const QImage& ClientArea::picture() {
 void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), qtColor(m_model.BackColor, palette()));
-    if (!picture().isNull())
-        painter.drawImage(0, 0, m_picture);
+    paintPicture(painter, picture());
     m_printed = paintPrintSurface(painter, m_model.surface, qtFont(m_model.font), logicalDpi(*this),
                                   palette());
 }

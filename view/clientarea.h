@@ -39,13 +39,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const QImage& picture();
+    const Picture& picture();
 
     Window& m_model;
     AfterEvent m_afterEvent;
-    PendingPicture m_pending;
-    // Kept as an image: making a pixmap of it would look through every pixel for alpha.
-    QImage m_picture;
+    Picture m_picture;
     std::string m_pictureName;
     // The buttons pressed on the background itself: only their release is the window's.
     Qt::MouseButtons m_pressed;

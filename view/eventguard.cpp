@@ -1,5 +1,6 @@
 #include "eventguard.h"
 
+#include "qttranslation.h"
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 
@@ -7,8 +8,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <exception>
-#include <iostream>
 
 namespace vatro {
 
@@ -34,6 +35,12 @@ std::u16string describe(std::exception_ptr failure) {
     }
 }
 
+// On stderr, through C's stdio: the C++ streams would set up their locales at every start
+// for these few lines.
+void tell(const std::u16string& message) {
+    std::fprintf(stderr, "%s\n", utf16ToUtf8(message).c_str());
+}
+
 } // namespace
 
 bool guardedCall(const std::function<void()>& call, bool report) {
@@ -46,14 +53,14 @@ bool guardedCall(const std::function<void()>& call, bool report) {
     } catch (...) {
         const std::u16string message = describe(std::current_exception());
         if (!report || reporting) {
-            std::cerr << utf16ToUtf8(message) << std::endl;
+            tell(message);
             return false;
         }
         reporting = true;
         try {
             reporter()(message);
         } catch (...) {
-            std::cerr << utf16ToUtf8(message) << std::endl;
+            tell(message);
         }
         reporting = false;
         return false;
@@ -61,11 +68,12 @@ bool guardedCall(const std::function<void()>& call, bool report) {
 }
 
 void showProblem(const std::u16string& message) {
-    std::cerr << utf16ToUtf8(message) << std::endl;
+    tell(message);
     // Without a screen nobody could close the box, and the program would hang on it.
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return;
+    translateQtTexts();
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ватро"),
                           QString::fromStdU16String(message));
 }

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -17,18 +18,22 @@ namespace vatro {
 class FirstFrameWatch : public QObject {
 public:
     FirstFrameWatch(QWidget& window, std::function<void()> shown)
-        : m_window(window), m_shown(std::move(shown)) {
+        : m_window(&window), m_shown(std::move(shown)) {
         if (m_shown)
-            m_window.installEventFilter(this);
+            m_window->installEventFilter(this);
     }
-    ~FirstFrameWatch() override { m_window.removeEventFilter(this); }
+    // The window may have gone first: one that deletes itself when closed.
+    ~FirstFrameWatch() override {
+        if (m_window)
+            m_window->removeEventFilter(this);
+    }
     FirstFrameWatch(const FirstFrameWatch&) = delete;
     FirstFrameWatch& operator=(const FirstFrameWatch&) = delete;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &m_window && event->type() == QEvent::Paint) {
-            m_window.removeEventFilter(this);
+        if (watched == m_window && event->type() == QEvent::Paint) {
+            m_window->removeEventFilter(this);
             QMetaObject::invokeMethod(
                 this, [this] { m_shown(); }, Qt::QueuedConnection);
         }
@@ -36,7 +41,7 @@ protected:
     }
 
 private:
-    QWidget& m_window;
+    QPointer<QWidget> m_window;
     std::function<void()> m_shown;
 };
 

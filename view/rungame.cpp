@@ -4,6 +4,7 @@
 #include "game/form1.h"
 #include "library/playfolder.h"
 #include "qthost.h"
+#include "qttranslation.h"
 #include "quiz/fieldreader.h"
 #include "quiz/textcodec.h"
 #include "viewmanager.h"
@@ -50,7 +51,7 @@ int runGame(int argc, char** argv, std::function<void()> firstFrame) {
     options.addHelpOption();
     options.addPositionalArgument(QStringLiteral("ПАПКА"),
                                   QStringLiteral("Папка викторины (по умолчанию — текущая)."));
-    options.process(app);
+    processCommandLine(options, app);
 
     QtHost host;
     if (const auto wrong = enterQuizFolder(options.positionalArguments())) {
@@ -71,7 +72,11 @@ int runGame(int argc, char** argv, std::function<void()> firstFrame) {
     }
 
     ViewManager views(form);
-    const FirstFrameWatch watch(views.mainView(), std::move(firstFrame));
+    const FirstFrameWatch watch(views.mainView(), [firstFrame = std::move(firstFrame)] {
+        if (firstFrame)
+            firstFrame();
+        translateQtTexts();
+    });
     views.sync();
     views.startClock();
     return QApplication::exec();

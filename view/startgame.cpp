@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <iostream>
+#include <cstdio>
 #include <system_error>
 
 namespace vatro {
@@ -42,8 +42,10 @@ void rememberPlayedQuiz(const std::filesystem::path& folder) {
     const auto list = library::playedListFile();
     if (!list)
         return;
+    // On stderr through C's stdio: the C++ streams would set up their locales at every start
+    // of every program linked with this file.
     if (const auto failed = library::rememberPlayed(*list, folder))
-        std::cerr << utf16ToUtf8(*failed) << std::endl;
+        std::fprintf(stderr, "%s\n", utf16ToUtf8(*failed).c_str());
 }
 
 bool startGame(const std::filesystem::path& given) {

@@ -9,11 +9,8 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace vatro {
 
@@ -27,25 +24,6 @@ std::chrono::milliseconds untilNextSecond() {
                                      Margin);
 }
 
-// Qt's Russian catalogue files the file dialog's type names ("Folder", "Drive", "File")
-// under the dialog, where Qt 6 looks them up under its icon provider: they are asked of the
-// dialog's entries.
-class MovedTranslations : public QTranslator {
-public:
-    MovedTranslations(const QTranslator& qtbase, QObject* parent)
-        : QTranslator(parent), m_qtbase(qtbase) {}
-    QString translate(const char* context, const char* source, const char* disambiguation,
-                      int n) const override {
-        if (qstrcmp(context, "QAbstractFileIconProvider") == 0)
-            return m_qtbase.translate("QFileDialog", source, disambiguation, n);
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-
-private:
-    const QTranslator& m_qtbase;
-};
-
 } // namespace
 
 void prepareApplication(QApplication& app) {
@@ -53,16 +31,6 @@ void prepareApplication(QApplication& app) {
     // caption ("Form3 — Ватро"), and the windows carry their designed captions.
     QApplication::setApplicationName(QStringLiteral("Ватро"));
     QApplication::setWindowIcon(pictureIcon("icon.svg"));
-    // The game speaks Russian whatever the desktop's language: so do Qt's own dialogs.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-        // Installed later, asked first.
-        QApplication::installTranslator(new MovedTranslations(*translator, &app));
-    } else {
-        delete translator;
-    }
     // Fusion paints buttons in their palette colour, so graphical buttons keep their
     // designed colours whatever the desktop theme; the focus shows as a frame a low-sighted
     // player sees.

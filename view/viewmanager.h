@@ -13,8 +13,8 @@ namespace vatro {
 
 class Form1;
 
-// Names the application, gives it its icon, Russian for Qt's own dialogs, and a style
-// that shows the designed button colours on every desktop.
+// Names the application, gives it its icon and a style that shows the designed button
+// colours on every desktop. Qt's own texts turn Russian later (translateQtTexts).
 void prepareApplication(QApplication& app);
 
 // The views of the main window and of every secondary window, and the game clock.

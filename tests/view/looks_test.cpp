@@ -187,6 +187,34 @@ TEST_F(Looks, TheMousePictureLeavesTheBandOfFivePrintedLinesWhite) {
     picture(mainView(), "five-lines.png");
 }
 
+// The window shows the mouse exactly as drawn wherever no control lies over it: the margin
+// painted, the drawn part copied piece by piece around the controls.
+TEST_F(Looks, TheMainWindowShowsTheMousePixelForPixelAroundItsControls) {
+    startViews();
+    const QImage drawn = pictureImage("mouse.svg", 1).convertToFormat(QImage::Format_RGB32);
+    // The whole window: the client area lies below the menu bar in it.
+    ClientArea& client = mainView().clientArea();
+    const QImage shot = mainView().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = client.mapTo(&mainView(), QPoint(0, 0));
+    QRegion covered;
+    for (const QWidget* control : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisible())
+            covered += control->geometry();
+    }
+    int seen = 0;
+    int wrong = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (covered.contains(QPoint(x, y)))
+                continue;
+            ++seen;
+            wrong += shot.pixel(origin + QPoint(x, y)) != drawn.pixel(x, y);
+        }
+    }
+    EXPECT_GT(seen, drawn.width() * drawn.height() * 3 / 4);
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(Looks, SecondaryWindowsHaveNoIconAndStayAboveTheMainWindowWithoutBlockingIt) {
     startViews();
     EXPECT_GT(inkedPixels(mainView().windowIcon()), 16 * 16 / 4) << "the light bulb";

@@ -1,5 +1,6 @@
 // The view's tests need a QApplication and must run without a display, also when the
 // test list is read by running this program.
+#include "view/qttranslation.h"
 #include "view/viewmanager.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     setenv("XDG_CONFIG_DIRS", (home.path() + QStringLiteral("/etc")).toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     vatro::prepareApplication(app);
+    vatro::translateQtTexts();
     QApplication::setCursorFlashTime(0); // a text cursor shows as it is drawn, never blinking
     QDir().mkpath(QStringLiteral(VATRO_PICTURES_DIR));
     ::testing::InitGoogleTest(&argc, argv);

@@ -62,7 +62,8 @@ std::u16string EditorWindow::openFolder(const std::filesystem::path& folder) {
     if (!outcome.ok)
         return outcome.message;
     m_seed->setValue(static_cast<int>(editor::newBoardSeed()));
-    refreshStatus();
+    refreshTitle();
+    statusChanged();
     choosePair(0, PairsModel::QuestionColumn);
     if (m_document.pairCount() == 0)
         showFirstPairHint();

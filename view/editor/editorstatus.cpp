@@ -65,8 +65,26 @@ void EditorWindow::documentChanged(QuizPart part) {
         statusBar()->clearMessage();
     }
     // An action may change several files: the findings follow once, after all of them.
-    m_statusTimer.start();
+    statusChanged();
     refreshTitle();
+}
+
+void EditorWindow::statusChanged() {
+    if (m_framed)
+        m_statusTimer.start();
+}
+
+// The tables and the help text: their letters are most of what a first frame would shape.
+void EditorWindow::drawTexts(bool drawn) {
+    for (QWidget* text : {static_cast<QWidget*>(m_pairs), static_cast<QWidget*>(m_board),
+                          static_cast<QWidget*>(m_help)})
+        text->setUpdatesEnabled(drawn);
+}
+
+void EditorWindow::firstFrameShown() {
+    m_framed = true;
+    drawTexts(true);
+    refreshStatus();
 }
 
 void EditorWindow::showHelpText() {

@@ -107,7 +107,8 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addPermanentWidget(message, 1);
     connect(statusBar(), &QStatusBar::messageChanged, message, &QLabel::setText);
 
-    refreshStatus();
+    drawTexts(false);
+    refreshTitle();
     showHelpText();
 
     const QSize wanted(1200, 800);

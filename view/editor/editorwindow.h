@@ -2,6 +2,7 @@
 
 #include "editor/livefindings.h"
 #include "editor/quizdocument.h"
+#include "view/firstframe.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -86,6 +87,10 @@ private:
     void play();
     // Showing the document (editorstatus.cpp).
     void documentChanged(editor::QuizPart part);
+    // The findings and counts follow the document once per burst of changes.
+    void statusChanged();
+    void drawTexts(bool drawn);
+    void firstFrameShown();
     void showHelpText();
     void refreshStatus();
     void refreshFindings();
@@ -121,6 +126,11 @@ private:
     bool m_showingHelp = false;
     // Findings and counts follow the document once per burst of changes.
     QTimer m_statusTimer;
+    // The window's first frame holds its frame, menus and panels; the tables, the help text,
+    // the findings and the counts follow just after it, so that the teacher sees the window
+    // sooner.
+    bool m_framed = false;
+    FirstFrameWatch m_firstFrame{*this, [this] { firstFrameShown(); }};
 };
 
 } // namespace vatro

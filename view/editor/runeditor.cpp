@@ -3,6 +3,8 @@
 #include "editorwindow.h"
 #include "quiz/textcodec.h"
 #include "view/eventguard.h"
+#include "view/firstframe.h"
+#include "view/qttranslation.h"
 #include "view/viewmanager.h"
 
 #include <QApplication>
@@ -13,7 +15,7 @@
 
 namespace vatro {
 
-int runEditor(int argc, char** argv) {
+int runEditor(int argc, char** argv, std::function<void()> firstFrame) {
     QApplication app(argc, argv);
     prepareApplication(app);
 
@@ -23,7 +25,7 @@ int runEditor(int argc, char** argv) {
     options.addHelpOption();
     options.addPositionalArgument(QStringLiteral("ПАПКА"),
                                   QStringLiteral("Папка викторины (по умолчанию — текущая)."));
-    options.process(app);
+    processCommandLine(options, app);
     const QStringList folders = options.positionalArguments();
     // The working folder may have been deleted under the terminal: that is told, not thrown.
     std::error_code lost;
@@ -42,6 +44,11 @@ int runEditor(int argc, char** argv) {
         delete window;
         return 1;
     }
+    const FirstFrameWatch watch(*window, [firstFrame = std::move(firstFrame)] {
+        if (firstFrame)
+            firstFrame();
+        translateQtTexts();
+    });
     window->show();
     return QApplication::exec();
 }
