@@ -17,7 +17,7 @@ std::vector<JournalRow> fullClass() {
     for (int p = 1; p <= 100; ++p)
         rows.push_back({u"pc07", 1, p, u"Команда «Гроза» №" + std::u16string(1, u'0' + p % 10),
                         p % 50, p % 7, u"4", u"37", 2 + p % 4, u"User1", u"Игра2", 49,
-                        u"/home/учитель/Ватро"});
+                        u"/home/учитель/Ватро", LocalDateTime{2026, 12, 8, 10, 15, 0}});
     return rows;
 }
 

@@ -44,10 +44,11 @@ ClientAreaAccessible* clientAreaInterface(QWidget* area) {
     return dynamic_cast<ClientAreaAccessible*>(QAccessible::queryAccessibleInterface(area));
 }
 
-// The print surface: read-only text of its printed lines.
-class SurfaceText : public QAccessibleInterface, public QAccessibleTextInterface {
+// A part of the client area with no widget of its own: valid while the area lives, placed
+// over it, its child in the accessible tree.
+class AreaPart : public QAccessibleInterface {
 public:
-    explicit SurfaceText(ClientArea* area) : m_area(area) {}
+    explicit AreaPart(ClientArea* area) : m_area(area) {}
 
     bool isValid() const override { return m_area; }
     QObject* object() const override { return nullptr; }
@@ -59,6 +60,18 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return m_area ? globalRect(*m_area, m_area->rect()) : QRect(); }
+
+protected:
+    QPointer<ClientArea> m_area;
+};
+
+// The print surface: read-only text of its printed lines.
+class SurfaceText : public AreaPart, public QAccessibleTextInterface {
+public:
+    explicit SurfaceText(ClientArea* area) : AreaPart(area) {}
+
     QString text(QAccessible::Text t) const override {
         if (!m_area)
             return {};
@@ -71,8 +84,6 @@ public:
             return {};
         }
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return m_area ? globalRect(*m_area, m_area->rect()) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::EditableText; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -111,30 +122,16 @@ public:
 
 private:
     QString content() const { return m_area ? printedText(m_area->model().surface) : QString(); }
-
-    QPointer<ClientArea> m_area;
 };
 
 // What the print surface said last, as a notification named by it.
-class PrintedNews : public QAccessibleInterface {
+class PrintedNews : public AreaPart {
 public:
-    explicit PrintedNews(ClientArea* area) : m_area(area) {}
+    explicit PrintedNews(ClientArea* area) : AreaPart(area) {}
 
-    bool isValid() const override { return m_area; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_area ? m_area->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return m_area ? QAccessible::queryAccessibleInterface(m_area) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         return m_area && t == QAccessible::Name ? m_area->news() : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return m_area ? globalRect(*m_area, m_area->rect()) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -142,28 +139,19 @@ public:
         state.invisible = !m_area || !m_area->isVisible() || m_area->news().isEmpty();
         return state;
     }
-
-private:
-    QPointer<ClientArea> m_area;
 };
 
 // The options of one group, under the group's name.
-class GroupAccessible : public QAccessibleInterface {
+class GroupAccessible : public AreaPart {
 public:
-    GroupAccessible(ClientArea* area, const OptionGroup* group) : m_area(area), m_group(group) {}
+    GroupAccessible(ClientArea* area, const OptionGroup* group) : AreaPart(area), m_group(group) {}
 
-    bool isValid() const override { return m_area; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_area ? m_area->window()->windowHandle() : nullptr; }
     QAccessibleInterface* childAt(int x, int y) const override {
         for (QWidget* member : members()) {
             if (member->isVisible() && globalRect(*member, member->rect()).contains(x, y))
                 return QAccessible::queryAccessibleInterface(member);
         }
         return nullptr;
-    }
-    QAccessibleInterface* parent() const override {
-        return m_area ? QAccessible::queryAccessibleInterface(m_area) : nullptr;
     }
     QAccessibleInterface* child(int index) const override {
         const std::vector<QWidget*> all = members();
@@ -183,7 +171,6 @@ public:
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? qt(m_group->caption) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         QRect united;
         for (QWidget* member : members()) {
@@ -213,7 +200,6 @@ private:
         return result;
     }
 
-    QPointer<ClientArea> m_area;
     const OptionGroup* m_group;
 };
 
